@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds both builds and runs every test:
+#   build/linux  - the Linux native build; its unit tests run natively;
+#   build/win32  - the 32-bit Windows product build (Barcode.dll and programs);
+#   build/win64  - where the kernel cannot run 32-bit programs (so no wine32),
+#                  the same sources as 64-bit Windows programs for the Wine tests.
+# The Windows tests run under Wine in a prefix inside the build folder.
+# Installs the Debian packages it needs first. Exits non-zero when a build or
+# any test fails.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=2
+
+echo "== Installing build and test packages"
+bash scripts/install-deps.sh
+
+failed=()
+run_step() {
+    local name=$1
+    shift
+    echo "== $name"
+    if ! "$@"; then
+        failed+=("$name")
+    fi
+}
+
+configure_and_build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null &&
+        cmake --build "$dir" -j "$jobs"
+}
+
+run_step "Linux build" configure_and_build build/linux
+run_step "Linux tests" ctest --test-dir build/linux -j "$jobs" --output-on-failure
+
+run_step "Windows 32-bit build" configure_and_build build/win32 \
+    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    wine_build=build/win32
+else
+    echo "== wine32 cannot run here (the kernel runs no 32-bit programs): Windows tests use the 64-bit build"
+    wine_build=build/win64
+    run_step "Windows 64-bit test build" configure_and_build build/win64 \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
+fi
+run_step "Windows tests under Wine" ctest --test-dir "$wine_build" --output-on-failure
+WINEPREFIX="$root/$wine_build/wineprefix" /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+
+if [ ${#failed[@]} -ne 0 ]; then
+    echo "== FAILED: ${failed[*]}"
+    exit 1
+fi
+echo "== All builds and tests passed"
