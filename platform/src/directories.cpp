@@ -125,4 +125,6 @@ void ExitProcess(UINT exitCode) {
     _exit(static_cast<int>(exitCode));
 }
 
-void TerminateThisProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
+void TerminateThisProcess(int exitCode) {
+    ExitProcess(static_cast<UINT>(exitCode));
+}

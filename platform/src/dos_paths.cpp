@@ -75,7 +75,8 @@ std::string MapDosPath(const char* path) {
     for (char& c : mapped)
         if (c == '\\') c = '/';
     if (HasDriveLetter(mapped)) {
-        std::string drive(1, static_cast<char>(std::tolower(static_cast<unsigned char>(mapped[0]))));
+        std::string drive(1,
+                          static_cast<char>(std::tolower(static_cast<unsigned char>(mapped[0]))));
         std::string driveDir = DosRoot() + "/" + drive;
         MakeDirectories(driveDir); // a drive's root always exists on Windows
         mapped = driveDir + "/" + StripLeadingSlashes(mapped.substr(2));

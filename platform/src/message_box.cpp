@@ -20,12 +20,12 @@ std::atomic<MessageBoxHandler> currentHandler{&WriteBoxToStandardError};
 
 int DefaultMessageBoxAnswer(unsigned type) {
     static const int buttons[][3] = {
-        {IDOK, IDOK, IDOK},             // MB_OK
-        {IDOK, IDCANCEL, IDCANCEL},     // MB_OKCANCEL
-        {IDABORT, IDRETRY, IDIGNORE},   // MB_ABORTRETRYIGNORE
-        {IDYES, IDNO, IDCANCEL},        // MB_YESNOCANCEL
-        {IDYES, IDNO, IDNO},            // MB_YESNO
-        {IDRETRY, IDCANCEL, IDCANCEL},  // MB_RETRYCANCEL
+        {IDOK, IDOK, IDOK},            // MB_OK
+        {IDOK, IDCANCEL, IDCANCEL},    // MB_OKCANCEL
+        {IDABORT, IDRETRY, IDIGNORE},  // MB_ABORTRETRYIGNORE
+        {IDYES, IDNO, IDCANCEL},       // MB_YESNOCANCEL
+        {IDYES, IDNO, IDNO},           // MB_YESNO
+        {IDRETRY, IDCANCEL, IDCANCEL}, // MB_RETRYCANCEL
     };
     unsigned kind = type & MB_TYPEMASK;
     unsigned defaultButton = (type & MB_DEFMASK) >> 8;

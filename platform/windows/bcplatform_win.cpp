@@ -4,7 +4,9 @@
 
 #include <share.h>
 
-FILE* OpenFileStream(const char* path, const char* mode) { return std::fopen(path, mode); }
+FILE* OpenFileStream(const char* path, const char* mode) {
+    return std::fopen(path, mode);
+}
 
 FILE* OpenExclusiveFileStream(const char* path) {
     // Denying write access to others makes a second process's open fail with
@@ -12,7 +14,9 @@ FILE* OpenExclusiveFileStream(const char* path) {
     return _fsopen(path, "w+", _SH_DENYWR);
 }
 
-std::string MapDosPath(const char* path) { return path ? path : ""; }
+std::string MapDosPath(const char* path) {
+    return path ? path : "";
+}
 
 void TerminateThisProcess(int exitCode) {
     std::fflush(nullptr);

@@ -37,10 +37,14 @@ class ChildProcess {
 // Starts a child, waits for it and returns its exit code.
 int RunChild(const std::string& mode, const std::vector<std::string>& arguments);
 
+// Sets up what every test program (and its children) expects of its
+// environment before anything else runs.
+void PrepareTestEnvironment();
+
 } // namespace testsupport
 
 #define BC_CHILD_MODE_CONCAT2(a, b) a##b
 #define BC_CHILD_MODE_CONCAT(a, b) BC_CHILD_MODE_CONCAT2(a, b)
-#define BC_CHILD_MODE(mode, function)                                                      \
-    static const bool BC_CHILD_MODE_CONCAT(childModeRegistered_, __LINE__) =               \
+#define BC_CHILD_MODE(mode, function)                                                              \
+    static const bool BC_CHILD_MODE_CONCAT(childModeRegistered_, __LINE__) =                       \
         ::testsupport::RegisterChildMode(mode, function)

@@ -15,7 +15,8 @@ ChildProcess::ChildProcess(const std::string& mode, const std::vector<std::strin
     std::vector<std::string> all = {"/proc/self/exe", "--child", mode};
     all.insert(all.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
-    for (auto& argument : all) argv.push_back(argument.data());
+    for (auto& argument : all)
+        argv.push_back(argument.data());
     argv.push_back(nullptr);
     impl_->pid = fork();
     if (impl_->pid == 0) {
@@ -29,7 +30,9 @@ ChildProcess::~ChildProcess() {
     delete impl_;
 }
 
-bool ChildProcess::Started() const { return impl_->pid > 0; }
+bool ChildProcess::Started() const {
+    return impl_->pid > 0;
+}
 
 int ChildProcess::Wait() {
     if (impl_->pid <= 0) return -1;

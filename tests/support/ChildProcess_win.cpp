@@ -10,7 +10,9 @@ struct ChildProcess::Impl {
 };
 
 namespace {
-std::string Quoted(const std::string& argument) { return "\"" + argument + "\""; }
+std::string Quoted(const std::string& argument) {
+    return "\"" + argument + "\"";
+}
 } // namespace
 
 ChildProcess::ChildProcess(const std::string& mode, const std::vector<std::string>& arguments)
@@ -18,7 +20,8 @@ ChildProcess::ChildProcess(const std::string& mode, const std::vector<std::strin
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     std::string commandLine = Quoted(self) + " --child " + Quoted(mode);
-    for (const auto& argument : arguments) commandLine += " " + Quoted(argument);
+    for (const auto& argument : arguments)
+        commandLine += " " + Quoted(argument);
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -34,7 +37,9 @@ ChildProcess::~ChildProcess() {
     delete impl_;
 }
 
-bool ChildProcess::Started() const { return impl_->process != nullptr; }
+bool ChildProcess::Started() const {
+    return impl_->process != nullptr;
+}
 
 int ChildProcess::Wait() {
     if (!impl_->process) return -1;

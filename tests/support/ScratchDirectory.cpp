@@ -35,6 +35,12 @@ std::string ReadWholeFile(const std::string& path) {
     return content.str();
 }
 
+std::string ReadTextFile(const std::string& path) {
+    std::string text = ReadWholeFile(path);
+    std::erase(text, '\r');
+    return text;
+}
+
 void WriteWholeFile(const std::string& path, const std::string& content) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << content;

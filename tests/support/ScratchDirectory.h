@@ -19,6 +19,8 @@ class ScratchDirectory {
 
 // Whole content of a file, or empty when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
+// The same for a file written in text mode: line ends become "\n" on both builds.
+std::string ReadTextFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& content);
 
 } // namespace testsupport

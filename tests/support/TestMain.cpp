@@ -38,6 +38,7 @@ int RunChild(const std::string& mode, const std::vector<std::string>& arguments)
 } // namespace testsupport
 
 int main(int argc, char** argv) {
+    testsupport::PrepareTestEnvironment();
     int exitCode = 0;
     if (testsupport::RunChildModeIfRequested(argc, argv, exitCode)) return exitCode;
     testing::InitGoogleTest(&argc, argv);
