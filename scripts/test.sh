@@ -36,7 +36,7 @@ run_step "Linux build" configure_and_build build/linux
 run_step "Linux tests" ctest --test-dir build/linux -j "$jobs" --output-on-failure
 
 run_step "Windows 32-bit build" configure_and_build build/win32 \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBARCODE_NATIVE_BUILD_DIR="$root/build/linux"
 
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then
     wine_build=build/win32
@@ -44,7 +44,7 @@ else
     echo "== wine32 cannot run here (the kernel runs no 32-bit programs): Windows tests use the 64-bit build"
     wine_build=build/win64
     run_step "Windows 64-bit test build" configure_and_build build/win64 \
-        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DBARCODE_NATIVE_BUILD_DIR="$root/build/linux"
 fi
 run_step "Windows tests under Wine" ctest --test-dir "$wine_build" --output-on-failure
 WINEPREFIX="$root/$wine_build/wineprefix" /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true

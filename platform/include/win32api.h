@@ -12,6 +12,7 @@
 #include "win32/kernel.h"
 #include "win32/profile.h"
 #include "win32/user.h"
+#include "win32/gdi.h"
 #endif
 
 #include "bcplatform.h"

@@ -126,5 +126,6 @@ void ExitProcess(UINT exitCode) {
 }
 
 void TerminateThisProcess(int exitCode) {
-    ExitProcess(static_cast<UINT>(exitCode));
+    std::fflush(nullptr);
+    _exit(exitCode);
 }
