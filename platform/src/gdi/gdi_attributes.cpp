@@ -15,81 +15,69 @@ bool IsIdentity(const XFORM& xform) {
            xform.eDx == 0.0f && xform.eDy == 0.0f;
 }
 
+// Replaces one attribute of a DC's state when the value is acceptable and
+// returns the previous one; failure (unknown DC, refused value) gives the
+// error value that GDI returns for that attribute.
+template <typename Value>
+Value ExchangeAttribute(HDC hdc, Value gdi::DcState::*attribute, Value value, Value error,
+                        bool acceptable = true) {
+    std::lock_guard<std::recursive_mutex> lock(GdiLock());
+    DeviceContext* dc = gdi::LookupDC(hdc);
+    if (!dc || !acceptable) return error;
+    Value previous = dc->state.*attribute;
+    dc->state.*attribute = value;
+    return previous;
+}
+
+template <typename Value>
+Value ReadAttribute(HDC hdc, Value gdi::DcState::*attribute, Value error) {
+    std::lock_guard<std::recursive_mutex> lock(GdiLock());
+    const DeviceContext* dc = gdi::LookupDC(hdc);
+    return dc ? dc->state.*attribute : error;
+}
+
 } // namespace
 
 COLORREF SetTextColor(HDC hdc, COLORREF color) {
-    std::lock_guard<std::recursive_mutex> lock(GdiLock());
-    DeviceContext* dc = gdi::LookupDC(hdc);
-    if (!dc) return CLR_INVALID;
-    COLORREF previous = dc->state.textColor;
-    dc->state.textColor = color;
-    return previous;
+    return ExchangeAttribute(hdc, &gdi::DcState::textColor, color, COLORREF{CLR_INVALID});
 }
 
 COLORREF GetTextColor(HDC hdc) {
-    std::lock_guard<std::recursive_mutex> lock(GdiLock());
-    const DeviceContext* dc = gdi::LookupDC(hdc);
-    return dc ? dc->state.textColor : CLR_INVALID;
+    return ReadAttribute(hdc, &gdi::DcState::textColor, COLORREF{CLR_INVALID});
 }
 
 COLORREF SetBkColor(HDC hdc, COLORREF color) {
-    std::lock_guard<std::recursive_mutex> lock(GdiLock());
-    DeviceContext* dc = gdi::LookupDC(hdc);
-    if (!dc) return CLR_INVALID;
-    COLORREF previous = dc->state.bkColor;
-    dc->state.bkColor = color;
-    return previous;
+    return ExchangeAttribute(hdc, &gdi::DcState::bkColor, color, COLORREF{CLR_INVALID});
 }
 
 COLORREF GetBkColor(HDC hdc) {
-    std::lock_guard<std::recursive_mutex> lock(GdiLock());
-    const DeviceContext* dc = gdi::LookupDC(hdc);
-    return dc ? dc->state.bkColor : CLR_INVALID;
+    return ReadAttribute(hdc, &gdi::DcState::bkColor, COLORREF{CLR_INVALID});
 }
 
 int SetBkMode(HDC hdc, int mode) {
-    std::lock_guard<std::recursive_mutex> lock(GdiLock());
-    DeviceContext* dc = gdi::LookupDC(hdc);
-    if (!dc || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
-    int previous = dc->state.bkMode;
-    dc->state.bkMode = mode;
-    return previous;
+    return ExchangeAttribute(hdc, &gdi::DcState::bkMode, mode, 0,
+                             mode == TRANSPARENT || mode == OPAQUE);
 }
 
 int GetBkMode(HDC hdc) {
-    std::lock_guard<std::recursive_mutex> lock(GdiLock());
-    const DeviceContext* dc = gdi::LookupDC(hdc);
-    return dc ? dc->state.bkMode : 0;
+    return ReadAttribute(hdc, &gdi::DcState::bkMode, 0);
 }
 
 UINT SetTextAlign(HDC hdc, UINT flags) {
-    std::lock_guard<std::recursive_mutex> lock(GdiLock());
-    DeviceContext* dc = gdi::LookupDC(hdc);
-    if (!dc) return GDI_ERROR;
-    UINT previous = dc->state.textAlign;
-    dc->state.textAlign = flags;
-    return previous;
+    return ExchangeAttribute(hdc, &gdi::DcState::textAlign, flags, UINT{GDI_ERROR});
 }
 
 UINT GetTextAlign(HDC hdc) {
-    std::lock_guard<std::recursive_mutex> lock(GdiLock());
-    const DeviceContext* dc = gdi::LookupDC(hdc);
-    return dc ? dc->state.textAlign : GDI_ERROR;
+    return ReadAttribute(hdc, &gdi::DcState::textAlign, UINT{GDI_ERROR});
 }
 
 int SetStretchBltMode(HDC hdc, int mode) {
-    std::lock_guard<std::recursive_mutex> lock(GdiLock());
-    DeviceContext* dc = gdi::LookupDC(hdc);
-    if (!dc || mode < BLACKONWHITE || mode > HALFTONE) return 0;
-    int previous = dc->state.stretchMode;
-    dc->state.stretchMode = mode;
-    return previous;
+    return ExchangeAttribute(hdc, &gdi::DcState::stretchMode, mode, 0,
+                             mode >= BLACKONWHITE && mode <= HALFTONE);
 }
 
 int GetStretchBltMode(HDC hdc) {
-    std::lock_guard<std::recursive_mutex> lock(GdiLock());
-    const DeviceContext* dc = gdi::LookupDC(hdc);
-    return dc ? dc->state.stretchMode : 0;
+    return ReadAttribute(hdc, &gdi::DcState::stretchMode, 0);
 }
 
 // Going back to GM_COMPATIBLE needs the identity world transform first, as
