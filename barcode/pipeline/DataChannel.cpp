@@ -5,6 +5,7 @@
 #include "pipeline/PrintableText.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -23,6 +24,13 @@ DWORD LogOperation(const char* format) {
     DWORD thread = GetCurrentThreadId();
     LogWrite(kOperationLogLevel, format, static_cast<int>(thread));
     return thread;
+}
+
+void LogReceivedCommand(const std::vector<char>& command) {
+    if (!LogWillWrite(kCommandLogLevel)) return;
+    LogWrite(kCommandLogLevel, "Received command via data channel: \"%s\"\n",
+             PrintableText(command.data(),
+                           static_cast<int32_t>(std::min<size_t>(command.size(), INT32_MAX))));
 }
 
 } // namespace
@@ -48,11 +56,17 @@ int32_t CDataChannel::Read(const char* name, char* destination, int32_t capacity
     const std::vector<char>& command = found->second;
     size_t count = std::min(command.size(), ByteCount(destination, capacity));
     if (count > 0) std::memcpy(destination, command.data(), count);
-    if (logCommand && LogWillWrite(kCommandLogLevel))
-        LogWrite(kCommandLogLevel, "Received command via data channel: \"%s\"\n",
-                 PrintableText(command.data(),
-                               static_cast<int32_t>(std::min<size_t>(command.size(), INT32_MAX))));
+    if (logCommand) LogReceivedCommand(command);
     return static_cast<int32_t>(count);
+}
+
+std::vector<char> CDataChannel::ReadAll(const char* name, bool logCommand) {
+    DWORD thread = LogOperation("G id %d\n");
+    std::lock_guard<std::mutex> guard(lock_);
+    auto found = pending_.find(thread);
+    if (found == pending_.end()) return {};
+    if (logCommand) LogReceivedCommand(found->second);
+    return found->second;
 }
 
 int32_t CDataChannel::Inquire(const char* name) {

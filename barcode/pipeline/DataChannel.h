@@ -25,6 +25,9 @@ class CDataChannel {
     // destination, without a terminator, and returns that count (0 without a
     // pending command). With logCommand the whole command is logged.
     int32_t Read(const char* name, char* destination, int32_t capacity, bool logCommand);
+    // The whole pending command (empty without one); with logCommand it is
+    // logged. The print worker reads long commands this way, never cut.
+    std::vector<char> ReadAll(const char* name, bool logCommand);
     // 1 when the calling thread has a pending command of at least one byte.
     int32_t Inquire(const char* name);
     // Drops the calling thread's pending command.

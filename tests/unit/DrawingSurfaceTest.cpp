@@ -3,6 +3,8 @@
 // caller's mapping state.
 #include "render/CbcHDC.h"
 
+#include "MemoryDC.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -33,28 +35,7 @@ class FontRecordingSurface : public CbcWinHDC {
     std::vector<LOGFONTA> created;
 };
 
-// A memory DC with a white 200 x 100 bitmap, released at the end of a test.
-class MemoryDC {
-  public:
-    MemoryDC() : hdc_(CreateCompatibleDC(nullptr)) {
-        HDC screen = GetDC(nullptr);
-        bitmap_ = CreateCompatibleBitmap(screen, 200, 100);
-        ReleaseDC(nullptr, screen);
-        previous_ = SelectObject(hdc_, bitmap_);
-        PatBlt(hdc_, 0, 0, 200, 100, WHITENESS);
-    }
-    ~MemoryDC() {
-        SelectObject(hdc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(hdc_);
-    }
-    HDC Get() const { return hdc_; }
-
-  private:
-    HDC hdc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-};
+using testsupport::MemoryDC;
 
 double PhysicalResolutionY(HDC hdc) {
     return GetDeviceCaps(hdc, VERTRES) * 25.4 / GetDeviceCaps(hdc, VERTSIZE);
