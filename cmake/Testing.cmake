@@ -11,6 +11,7 @@ if(WIN32)
 else()
     find_package(GTest REQUIRED)
     include(GoogleTest)
+    include(${CMAKE_CURRENT_LIST_DIR}/Oracles.cmake)
 endif()
 
 # bc_add_gtest(<target>): register a GoogleTest program with CTest. Natively

@@ -11,6 +11,7 @@ packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64
     libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation2 fontconfig
+    libzxing-dev libzint-dev
 )
 
 # The 32-bit Windows programs run under wine32, which needs a kernel that runs

@@ -1,0 +1,2 @@
+// Filled in with the encoders.
+#include <gtest/gtest.h>
