@@ -2,6 +2,8 @@
 // Win32 names alone do not give the same behaviour on Windows and Linux.
 #pragma once
 
+#include "win32api.h"
+
 #include <cstdio>
 #include <string>
 
@@ -20,6 +22,18 @@ std::string MapDosPath(const char* path);
 
 // Ends the process at once with the given exit code after flushing stdio.
 [[noreturn]] void TerminateThisProcess(int exitCode);
+
+// A white page of widthPixels x heightPixels to draw on. On Linux a raster
+// printer DC at dpi; on Windows a memory DC over a screen-compatible bitmap,
+// whose resolution is the screen's whatever dpi says. Null when the page
+// cannot be made. Release it with DeletePageDC.
+HDC CreatePageDC(int widthPixels, int heightPixels, int dpi);
+void DeletePageDC(HDC page);
+
+// Saves a bitmap, or the page of a page DC, as an image file: PNG on Linux,
+// BMP (24 bits) on Windows. False when nothing could be written.
+bool SaveBitmapAsImageFile(HBITMAP bitmap, const char* path);
+bool SavePageAsImageFile(HDC page, const char* path);
 
 #ifndef _WIN32
 // Message boxes on Linux go to a replaceable handler (tests answer boxes).

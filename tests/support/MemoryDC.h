@@ -35,6 +35,22 @@ class MemoryDC {
         return inked;
     }
 
+    // The smallest rectangle holding every pixel that is not white (right and
+    // bottom exclusive); all zero when nothing is inked.
+    RECT InkBounds() const {
+        RECT bounds{width_, height_, -1, -1};
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < width_; ++x)
+                if ((GetPixel(hdc_, x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                    if (x < bounds.left) bounds.left = x;
+                    if (y < bounds.top) bounds.top = y;
+                    if (x >= bounds.right) bounds.right = x + 1;
+                    if (y >= bounds.bottom) bounds.bottom = y + 1;
+                }
+        if (bounds.right < 0) return RECT{0, 0, 0, 0};
+        return bounds;
+    }
+
   private:
     HDC hdc_;
     int width_;

@@ -216,36 +216,43 @@ TEST(ExportsTest, InitReport) {
     EXPECT_EQ(testsupport::RunChild("init-into-small-buffers", {}), 0);
 }
 
-TEST(ExportsTest, EveryPrintExportRunsTheRequestAndReportsWhyNothingWasDrawn) {
+TEST(ExportsTest, EveryPrintExportDrawsAndReportsWhyNot) {
     BarcodeExports e = LoadedExports();
     ASSERT_NE(e.print, nullptr);
-    MemoryDC dc;
     const BarcodeTypeInfo* code39 = FindTypeRowByCode("39");
     ASSERT_NE(code39, nullptr);
-    const char command[] = "C=39,D=123";
-    auto fresh = [&] {
-        BarcodeRequest request{};
-        request.command = command;
-        request.commandLength = static_cast<int32_t>(std::strlen(command));
-        return request;
+    auto request = [](const char* command) {
+        BarcodeRequest r{};
+        r.command = command;
+        r.commandLength = static_cast<int32_t>(std::strlen(command));
+        return r;
     };
-    // Until the symbols are drawn, every request is refused with a reason.
-    BarcodeRequest requests[7] = {fresh(), fresh(), fresh(), fresh(), fresh(), fresh(), fresh()};
-    int results[7] = {e.print(dc.Get(), &requests[0]),
-                      e.testPrint(dc.Get(), &requests[1]),
-                      e.printExt(dc.Get(), &requests[2]),
-                      e.printNewStruct(dc.Get(), &requests[3]),
-                      e.printCB(dc.Get(), &requests[4], 300, 300, 0),
-                      e.extensionBarcodePrint(dc.Get(), &requests[5]),
-                      e.print(dc.Get(), nullptr)};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(results[i], 0) << i;
-        ASSERT_NE(requests[i].errorText, nullptr) << i;
-        EXPECT_NE(std::string(requests[i].errorText).find("cannot be drawn"), std::string::npos)
-            << requests[i].errorText;
-        EXPECT_EQ(requests[i].symbologyId, code39->id) << i;
+    using PrintExport = int(__stdcall*)(HDC, BarcodeRequest*);
+    const PrintExport exports[] = {e.print, e.testPrint, e.printExt, e.printNewStruct,
+                                   e.extensionBarcodePrint};
+    for (PrintExport print : exports) {
+        MemoryDC dc(400, 200);
+        BarcodeRequest good = request("C=39,X=5 mm,Y=20 mm,B=0,D=123");
+        EXPECT_EQ(print(dc.Get(), &good), 1) << good.errorText;
+        ASSERT_NE(good.errorText, nullptr);
+        EXPECT_STREQ(good.errorText, "");
+        EXPECT_EQ(good.symbologyId, code39->id);
+        EXPECT_GT(dc.InkedPixels(), 0);
+
+        MemoryDC untouched(400, 200);
+        BarcodeRequest bad = request("C=39,A=0,D=lower\x01case");
+        EXPECT_EQ(print(untouched.Get(), &bad), 0);
+        ASSERT_NE(bad.errorText, nullptr);
+        EXPECT_NE(std::string(bad.errorText).find("-9:"), std::string::npos) << bad.errorText;
     }
-    EXPECT_EQ(results[6], 0);
+    // The clipboard export draws into a bitmap of its own.
+    MemoryDC dc;
+    BarcodeRequest toClipboard = request("C=39,D=123");
+    EXPECT_EQ(e.printCB(dc.Get(), &toClipboard, 300, 300, 0), 1) << toClipboard.errorText;
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_NE(GetClipboardData(CF_BITMAP), nullptr);
+    CloseClipboard();
+    EXPECT_EQ(e.print(dc.Get(), nullptr), 0);
 }
 
 TEST(ExportsTest, InitWaitsForTheLockOfAnotherProcess) {

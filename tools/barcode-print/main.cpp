@@ -1,12 +1,16 @@
-// barcode-print: the command-line renderer of the Linux build.
-//
-//   barcode-print --types        lists the barcode types the system knows
-//   barcode-print --type CODE    shows the type that a "C=" code selects
+// barcode-print: the command-line renderer. It draws barcode commands
+// through the barcode library's exports, as a print server would, and saves
+// the result as an image file.
+#include "RendererOptions.h"
+
+#include "barcode.h"
+#include "bcplatform.h"
 #include "catalog/Translate.h"
 #include "typetable/BarcodeTypeTable.h"
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -25,27 +29,112 @@ int ListTypes() {
     return 0;
 }
 
-int ShowType(const char* code) {
-    if (const BarcodeTypeInfo* row = FindTypeRowByCode(code)) {
+int ShowType(const std::string& code) {
+    if (const BarcodeTypeInfo* row = FindTypeRowByCode(code.c_str())) {
         PrintTypeRow(*row);
         return 0;
     }
-    int length = static_cast<int>(std::strcspn(code, ","));
-    std::fprintf(stderr, GetText(501, 128, false), length, length, code);
+    int length = static_cast<int>(std::strcspn(code.c_str(), ","));
+    std::fprintf(stderr, GetText(501, 128, false), length, length, code.c_str());
     std::fputc('\n', stderr);
     return 1;
 }
 
-int Usage() {
-    std::fprintf(stderr, "usage: barcode-print --types\n"
-                         "       barcode-print --type CODE\n");
-    return 2;
+BarcodeRequest RequestFor(const std::string& command) {
+    BarcodeRequest request{};
+    request.structVersion = 3;
+    request.command = command.c_str();
+    request.commandLength = static_cast<int32_t>(command.size());
+    return request;
+}
+
+// Why a command was not drawn, without the library's trailing line feed.
+void ReportFailure(const std::string& command, const BarcodeRequest& request) {
+    std::string reason = request.errorText != nullptr ? request.errorText : "";
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r'))
+        reason.pop_back();
+    std::fprintf(stderr, "barcode-print: %s: %s\n", command.c_str(), reason.c_str());
+}
+
+// One symbol into a bitmap just large enough for it, through the clipboard.
+int RenderSymbol(const RendererOptions& options) {
+    const std::string& command = options.commands.front();
+    HDC page = CreatePageDC(1, 1, options.dpi);
+    if (page == nullptr) {
+        std::fprintf(stderr, "barcode-print: cannot create a device context\n");
+        return 1;
+    }
+    BarcodeRequest request = RequestFor(command);
+    int drawn = BarcodePrintCB(page, &request, options.dpi, options.dpi, 0);
+    DeletePageDC(page);
+    if (!drawn) {
+        ReportFailure(command, request);
+        return 1;
+    }
+    if (!OpenClipboard(nullptr)) {
+        std::fprintf(stderr, "barcode-print: the clipboard cannot be opened\n");
+        return 1;
+    }
+    HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    bool saved = bitmap != nullptr && SaveBitmapAsImageFile(bitmap, options.output.c_str());
+    CloseClipboard();
+    if (!saved) {
+        std::fprintf(stderr, "barcode-print: cannot write %s\n", options.output.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+// Every command at its own X/Y position on one white page.
+int RenderPage(const RendererOptions& options) {
+    const int width =
+        static_cast<int>(static_cast<long long>(options.pageWidthMm) * options.dpi * 10 / 254);
+    const int height =
+        static_cast<int>(static_cast<long long>(options.pageHeightMm) * options.dpi * 10 / 254);
+    HDC page = CreatePageDC(width, height, options.dpi);
+    if (page == nullptr) {
+        std::fprintf(stderr, "barcode-print: a page of %d x %d mm at %d dpi cannot be made\n",
+                     options.pageWidthMm, options.pageHeightMm, options.dpi);
+        return 1;
+    }
+    int failures = 0;
+    for (const std::string& command : options.commands) {
+        BarcodeRequest request = RequestFor(command);
+        if (!BarcodePrint(page, &request)) {
+            ReportFailure(command, request);
+            ++failures;
+        }
+    }
+    bool saved = SavePageAsImageFile(page, options.output.c_str());
+    DeletePageDC(page);
+    if (!saved) {
+        std::fprintf(stderr, "barcode-print: cannot write %s\n", options.output.c_str());
+        return 1;
+    }
+    return failures == 0 ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--types") == 0) return ListTypes();
-    if (argc == 3 && std::strcmp(argv[1], "--type") == 0) return ShowType(argv[2]);
-    return Usage();
+    RendererOptions options;
+    std::string problem;
+    if (!ParseRendererOptions(argc, argv, options, problem)) {
+        std::fprintf(stderr, "barcode-print: %s\n%s", problem.c_str(), RendererUsage());
+        return 2;
+    }
+    switch (options.mode) {
+    case RendererMode::kHelp:
+        std::fputs(RendererUsage(), stdout);
+        return 0;
+    case RendererMode::kListTypes:
+        return ListTypes();
+    case RendererMode::kShowType:
+        return ShowType(options.typeCode);
+    case RendererMode::kSymbol:
+        return RenderSymbol(options);
+    case RendererMode::kPage:
+        return RenderPage(options);
+    }
+    return 2;
 }

@@ -7,7 +7,7 @@
 
 typedef DWORD COLORREF;
 typedef float FLOAT;
-#define RGB(r, g, b)                                                                            \
+#define RGB(r, g, b)                                                                               \
     ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
 #define GetRValue(rgb) ((BYTE)(rgb))
 #define GetGValue(rgb) ((BYTE)(((WORD)(rgb)) >> 8))
@@ -110,6 +110,37 @@ typedef struct tagBITMAP {
     WORD bmBitsPixel;
     LPVOID bmBits;
 } BITMAP, *LPBITMAP;
+
+// The header of a device-independent bitmap (GetDIBits reads 24 and 32
+// bits per pixel, BI_RGB).
+typedef struct tagBITMAPINFOHEADER {
+    DWORD biSize;
+    LONG biWidth;
+    LONG biHeight; // positive: bottom-up rows; negative: top-down
+    WORD biPlanes;
+    WORD biBitCount;
+    DWORD biCompression;
+    DWORD biSizeImage;
+    LONG biXPelsPerMeter;
+    LONG biYPelsPerMeter;
+    DWORD biClrUsed;
+    DWORD biClrImportant;
+} BITMAPINFOHEADER, *LPBITMAPINFOHEADER;
+
+typedef struct tagRGBQUAD {
+    BYTE rgbBlue;
+    BYTE rgbGreen;
+    BYTE rgbRed;
+    BYTE rgbReserved;
+} RGBQUAD;
+
+typedef struct tagBITMAPINFO {
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD bmiColors[1];
+} BITMAPINFO, *LPBITMAPINFO;
+
+#define BI_RGB 0
+#define DIB_RGB_COLORS 0
 
 typedef struct tagLOGBRUSH {
     UINT lbStyle;
@@ -309,14 +340,19 @@ BOOL Polygon(HDC hdc, const POINT* points, int count);
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
 COLORREF GetPixel(HDC hdc, int x, int y);
+// Copies lines rows of the bitmap, from row start of the DIB's own order, as
+// 24- or 32-bit BGR pixels with rows padded to 4 bytes. With bits null it
+// only fills in the header's size fields. Returns the rows copied, 0 on
+// failure. The device context is not read.
+int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBITMAPINFO info,
+              UINT usage);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
 
 // Text.
 HFONT CreateFontIndirectA(const LOGFONTA* logfont);
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                  DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                  DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
-                  LPCSTR faceName);
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR faceName);
 BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length);
 BOOL GetTextExtentPointA(HDC hdc, LPCSTR text, int length, LPSIZE size);
 BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size);

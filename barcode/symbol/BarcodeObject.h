@@ -1,0 +1,88 @@
+// One symbol being encoded and drawn: the geometry every symbology shares
+// (resolution, annotation font and extents, anchor and origin, rotation of
+// rectangles and text) and the drawing of linear symbols.
+#pragma once
+
+#include "render/CbcHDC.h"
+#include "symbol/SymbolParams.h"
+#include "symbol/linear/LinearSymbol.h"
+
+#include <cstdint>
+#include <string>
+
+// A size in device pixels before rotation.
+struct SymbolSize {
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+class CBarcodeObject {
+  public:
+    // Checks the parameters and encodes the data; Error() says whether that
+    // worked. dpiX/dpiY > 0 replace the device's resolution (a bitmap drawn
+    // for the clipboard).
+    CBarcodeObject(CbcHDC& surface, const SymbolParams& params, const std::string& data,
+                   const std::string& text, int dpiX = 0, int dpiY = 0);
+    ~CBarcodeObject();
+    CBarcodeObject(const CBarcodeObject&) = delete;
+    CBarcodeObject& operator=(const CBarcodeObject&) = delete;
+
+    // 0, or the negative error of the construction.
+    int32_t Error() const { return error_; }
+
+    // The annotation font and the room the text takes around the bars.
+    void PrepareAnnotation();
+    // The bar area, and the whole block with the annotation extents.
+    SymbolSize BarArea() const { return {width_, height_}; }
+    SymbolSize TotalSize() const;
+
+    // Puts the point of the symbol named by the anchor code at (x, y).
+    void PlaceOrigin(int32_t x, int32_t y, int32_t anchor);
+    // Draws the symbol at the placed origin.
+    void Draw();
+
+    // The resolution the layout works with.
+    int DpiX() const { return dpiX_; }
+    int DpiY() const { return dpiY_; }
+
+  private:
+    int32_t CheckParameters() const;
+    int32_t Encode(const std::string& data, const std::string& text);
+    void MeasureLinearWidth();
+    void SetUpPostnet();
+    HFONT CreateAnnotationFont(int32_t height);
+    int32_t EanUpcFontHeight();
+    int32_t WidthLimitedFontHeight();
+    void ComputeExtents();
+
+    int32_t ElementWidth(uint8_t element) const;
+    int32_t WideElementWidth() const;
+    void FillRect(int32_t x, int32_t y, int32_t w, int32_t h);
+    void DrawTextAt(int32_t x, int32_t y, int32_t anchor, const std::string& text);
+    void DrawLinearBars();
+    void DrawItf14Bearers(int32_t barsEnd);
+    void DrawPostnetBars();
+    void DrawAnnotation();
+    bool IsEanUpc() const;
+    bool HasText() const;
+
+    CbcHDC& surface_;
+    SymbolParams params_;
+    int32_t error_ = 0;
+    int dpiX_ = 0;
+    int dpiY_ = 0;
+
+    LinearSymbol linear_;
+    int32_t width_ = 0;  // bar area before rotation
+    int32_t height_ = 0; // bar height
+    int32_t textHeight_ = 0;
+    int32_t extentLeft_ = 0;
+    int32_t extentRight_ = 0;
+    int32_t extentTop_ = 0;
+    int32_t extentBottom_ = 0;
+    HFONT font_ = nullptr;
+    bool annotationPrepared_ = false;
+    int32_t originX_ = 0;
+    int32_t originY_ = 0;
+    int32_t postnetBarWidth_ = 0;
+};

@@ -1,0 +1,41 @@
+// The verification cases of the linear symbologies. Widths are left to the
+// default module (B=0) so that every resolution gets whole pixels per module.
+#include "VerifyCases.h"
+
+const std::vector<VerifyCase>& LinearVerifyCases() {
+    static const std::vector<VerifyCase> cases = {
+        {"C=39,B=0,S1=6,H=12,P=0,D=CODE 39-./+$%", "Code39", "CODE 39-./+$%"},
+        {"C=39X,B=0,S1=6,H=12,P=0,D=Full ascii!", "Code39", "Full ascii!", "full-ascii"},
+        {"C=93,B=0,S1=6,H=12,D=CODE 93", "Code93", "CODE 93"},
+        {"C=93X,B=0,S1=6,H=12,D=Code 93 full", "Code93", "Code 93 full"},
+        {"C=CODA,B=0,S1=6,H=12,P=0,D=A40156B", "Codabar", "A40156B", "start-stop"},
+        {"C=128,B=0,S1=6,H=12,D=Parcel 0042 ABC", "Code128", "Parcel 0042 ABC"},
+        {"C=128,B=0,S1=6,H=12,D=123456789012", "Code128", "123456789012"},
+        {"C=128A,B=0,S1=6,H=12,D=UPPER 12", "Code128", "UPPER 12"},
+        {"C=128B,B=0,S1=6,H=12,D=lower 12", "Code128", "lower 12"},
+        {"C=128C,B=0,S1=6,H=12,D=123456", "Code128", "123456"},
+        {"C=25L,B=0,S1=6,H=12,P=0,D=123456", "ITF", "123456"},
+        {"C=I14,B=0,S1=6,H=20,D=1234567890123", "ITF", "12345678901231"},
+        {"C=E13,B=0,S1=6,H=20,D=400638133393", "EAN-13", "4006381333931"},
+        {"C=E8,B=0,S1=6,H=20,D=9638507", "EAN-8", "96385074"},
+        {"C=UPCA,B=0,S1=6,H=20,D=03600029145", "UPC-A", "036000291452"},
+        {"C=UPCE,B=0,S1=6,H=20,D=04210000526", "UPC-E", "04252614"},
+        // The check characters zxing-cpp leaves in the text prove ours right.
+        {"C=39,B=0,S1=6,H=12,D=CODE39", "Code39", "CODE39W"},
+        {"C=HIBC,B=0,S1=6,H=12,D=A123BJC5D6E71", "Code39", "+A123BJC5D6E71G"},
+        {"C=E128,B=0,S1=6,H=12,D=0112345678901231", "Code128", "0112345678901231", "", "]C1"},
+        {"C=E128A,B=0,S1=6,H=12,D=10ABC", "Code128", "10ABC", "", "]C1"},
+        {"C=UCC128,B=0,S1=6,H=12,D=00123456789012345678", "Code128", "00123456789012345678", "",
+         "]C1"},
+        {"C=E13+2,B=0,S1=6,H=20,D=40063813339312", "EAN-13", "4006381333931 12", "add-on"},
+        {"C=E13+5,B=0,S1=6,H=20,D=97803064066155", "EAN-13", "9780306406614 55000", "add-on"},
+        {"C=E8+5,B=0,S1=6,H=20,D=963850712345", "EAN-8", "96385074 12345", "add-on"},
+        {"C=UPCA+2,B=0,S1=6,H=20,D=0360002914512", "UPC-A", "036000291452 12", "add-on"},
+        {"C=UPCE+5,B=0,S1=6,H=20,D=0421000052699999", "UPC-E", "04252614 99999", "add-on"},
+    };
+    return cases;
+}
+
+std::string RotatedCommand(const VerifyCase& verifyCase, int rotation) {
+    return "R=" + std::to_string(rotation) + "," + verifyCase.command;
+}

@@ -1,0 +1,29 @@
+// The symbols every build must draw readably: a barcode command, and what an
+// independent decoder must read from the drawing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct VerifyCase {
+    std::string command;  // without rotation; the runs add "R=n,"
+    std::string format;   // zxing-cpp's name of the symbology
+    std::string expected; // the decoded text
+    // How the decoder reads it: "full-ascii" (Code 39 extended), "start-stop"
+    // (Codabar with its start and stop characters) or "add-on" (EAN/UPC with
+    // the add-on after a blank).
+    std::string reading = {};
+    // The symbology identifier the decoder must report, when it matters
+    // ("]C1" for the GS1 forms of Code 128).
+    std::string identifier = {};
+};
+
+// The linear types zxing-cpp reads.
+const std::vector<VerifyCase>& LinearVerifyCases();
+
+// The resolutions and rotations every case is drawn at.
+inline const std::vector<int> kVerifyResolutions = {203, 300, 600};
+inline constexpr int kVerifyRotations = 4;
+
+// The command of a case at a rotation.
+std::string RotatedCommand(const VerifyCase& verifyCase, int rotation);
