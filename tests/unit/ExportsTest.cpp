@@ -240,7 +240,7 @@ TEST(ExportsTest, EveryPrintExportDrawsAndReportsWhyNot) {
         EXPECT_GT(dc.InkedPixels(), 0);
 
         MemoryDC untouched(400, 200);
-        BarcodeRequest bad = request("C=39,A=0,D=lower\x01case");
+        BarcodeRequest bad = request("C=39,A=0,D=not\\valid");
         EXPECT_EQ(print(untouched.Get(), &bad), 0);
         ASSERT_NE(bad.errorText, nullptr);
         EXPECT_NE(std::string(bad.errorText).find("-9:"), std::string::npos) << bad.errorText;
