@@ -121,7 +121,8 @@ SymbolParamsPtr BuildSymbolParams(const BarcodeRequest& request, const BarcodePa
     symbol->addOnDigits = library.addOnDigits;
     symbol->rotation = params.rotation;
     symbol->colour = 0;
-    symbol->moduleWidth = request.barWidth1;
+    // A module of no pixels would draw narrow and wide elements alike.
+    symbol->moduleWidth = std::max(1, request.barWidth1);
     symbol->height = request.targetHeight;
     const bool annotation = request.annotation > 0;
     symbol->annotationPosition = annotation ? kAnnotationOn : 0;

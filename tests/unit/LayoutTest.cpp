@@ -211,6 +211,59 @@ TEST_F(LayoutTest, TypeIdsOutsideTheTableAreRefused) {
     }
 }
 
+TEST_F(LayoutTest, Itf14BearersFrameTheBarsWhenTheyAreTallEnough) {
+    MemoryDC dc(500, 200);
+    ASSERT_EQ(Print(dc, "C=I14,I=0,S1=2,B=0,A=0,AL=6,H=60px,X=10px,Y=10px,D=1234567890123"), 1)
+        << Error();
+    RECT ink = dc.InkBounds();
+    // The top and bottom rows are solid from the first element to the last.
+    for (int x = ink.left; x < ink.right; ++x) {
+        ASSERT_EQ(GetPixel(dc.Get(), x, ink.top) & 0xFFFFFF, 0u) << x;
+        ASSERT_EQ(GetPixel(dc.Get(), x, ink.bottom - 1) & 0xFFFFFF, 0u) << x;
+    }
+    // Bars no taller than 15 modules get none.
+    MemoryDC low(500, 200);
+    ASSERT_EQ(Print(low, "C=I14,I=0,S1=2,B=0,A=0,AL=6,H=30px,X=10px,Y=10px,D=1234567890123"), 1);
+    RECT lowInk = low.InkBounds();
+    int inkedInTopRow = 0;
+    for (int x = lowInk.left; x < lowInk.right; ++x)
+        if ((GetPixel(low.Get(), x, lowInk.top) & 0xFFFFFF) == 0) ++inkedInTopRow;
+    EXPECT_LT(inkedInTopRow, lowInk.right - lowInk.left);
+}
+
+TEST_F(LayoutTest, BadInputFailsCleanlyOrDraws) {
+    const char* codes[] = {"25I",     "25L",   "25M",  "G11",  "G13",    "39",   "39X",
+                           "93",      "93X",   "128",  "128A", "128B",   "128C", "CODA",
+                           "E13",     "E13+5", "E8+2", "E128", "E128C",  "UPCA", "UPCE",
+                           "UPCE0+2", "UPCE1", "ZIP",  "MSI",  "UCC128", "HIBC", "I14"};
+    std::string allBytes;
+    for (int byte = 1; byte < 256; ++byte)
+        allBytes += static_cast<char>(byte);
+    std::string random;
+    unsigned seed = 17;
+    for (int i = 0; i < 2000; ++i)
+        random += static_cast<char>(1 + (seed = seed * 1103515245 + 12345) % 255);
+    const std::string datas[] = {allBytes, random, random.substr(0, 99),
+                                 "0",      "A",    "12345678901234567890"};
+    const char* sizes[] = {"",          "B=1px,",   "H=100000 mm,",
+                           "S1=0,B=0,", "R=4,",     "R=-1,",
+                           "AL=99,",    "A=0,P=2,", "RA=0,ADB=-50,ADS=-50,"};
+    for (const char* code : codes)
+        for (const std::string& data : datas)
+            for (const char* size : sizes) {
+                MemoryDC dc(120, 60);
+                std::string command =
+                    std::string("C=") + code + ",X=2 mm,Y=12 mm," + size + "D=" + data;
+                int result = Print(dc, command);
+                ASSERT_TRUE(result == 0 || result == 1);
+                ASSERT_NE(request.errorText, nullptr);
+                if (result == 0) {
+                    ASSERT_NE(Error(), "") << command.substr(0, 60);
+                    ASSERT_EQ(dc.InkedPixels(), 0) << command.substr(0, 60) << ": " << Error();
+                }
+            }
+}
+
 TEST(DataPreparationTest, TrimmingEscapesGermanCharactersAndFunctionCodes) {
     EXPECT_EQ(TrimBlanks("  *AB*  ", 3, 5), "AB");
     EXPECT_EQ(TrimBlanks("  *AB*  ", 1, 5), "  *AB");
