@@ -109,8 +109,7 @@ int32_t CBarcodeObject::CheckParameters() const {
 }
 
 int32_t CBarcodeObject::Encode(const std::string& data, const std::string& text) {
-    // The stacked and two-dimensional symbologies have encoders of their own.
-    if (IsTwoDimensional(params_.libraryCode)) return -kSymbolUnknownLibraryCode;
+    if (IsTwoDimensional(params_.libraryCode)) return EncodeMatrix(data);
     LinearRequest request;
     request.libraryCode = params_.libraryCode;
     request.addOnDigits = params_.addOnDigits;
@@ -129,6 +128,74 @@ int32_t CBarcodeObject::Encode(const std::string& data, const std::string& text)
     // Until the font is known, the text takes half the bars.
     textHeight_ = height_ / 2;
     return 0;
+}
+
+// The stacked and two-dimensional symbologies: a matrix of modules whose rows
+// may differ in height, inside a light margin.
+int32_t CBarcodeObject::EncodeMatrix(const std::string& data) {
+    int32_t result = -kSymbolUnknownLibraryCode;
+    switch (params_.libraryCode) {
+    case kLibPdf417:
+    case kLibPdf417Truncated:
+    case kLibMicroPdf417:
+        result = EncodePdf417(params_, data, matrix_);
+        break;
+    case kLibDataMatrix:
+        result = EncodeDataMatrix(params_, data, matrix_);
+        break;
+    case kLibQrCode:
+        result = EncodeQrCode(params_, data, matrix_);
+        break;
+    case kLibCode49:
+    case kLibCode16kAuto:
+    case kLibCode16kAuto + 1:
+    case kLibCode16kAuto + 2:
+    case kLibCode16kC:
+        result = EncodeCode16k49(params_, data, matrix_);
+        break;
+    default:
+        break;
+    }
+    if (result != 0) return result;
+    isMatrix_ = true;
+    if (matrix_.drawUnrotated) params_.rotation = 0;
+    const int64_t quiet = std::max(0, matrix_.quietZonePixels);
+    int64_t height = 2 * quiet;
+    for (int32_t row = 0; row < matrix_.rows; ++row) height += MatrixRowPixels(row);
+    const bool empty = matrix_.rows <= 0 || matrix_.columns <= 0;
+    width_ = empty ? 0 : Clamp32(int64_t{matrix_.columns} * params_.moduleWidth + 2 * quiet);
+    height_ = empty ? 0 : Clamp32(height);
+    return 0;
+}
+
+int32_t CBarcodeObject::MatrixRowPixels(int32_t row) const {
+    int32_t modules = static_cast<size_t>(row) < matrix_.rowHeights.size()
+                          ? matrix_.rowHeights[static_cast<size_t>(row)]
+                          : 1;
+    return modules == 0 ? params_.height : Clamp32(int64_t{modules} * params_.moduleWidth);
+}
+
+// Runs of dark modules in a row are filled as one rectangle each.
+void CBarcodeObject::DrawMatrix() {
+    if (matrix_.rows <= 0 || matrix_.columns <= 0) return;
+    const int32_t module = params_.moduleWidth;
+    const int32_t quiet = std::max(0, matrix_.quietZonePixels);
+    int64_t y = quiet;
+    for (int32_t row = 0; row < matrix_.rows; ++row) {
+        const int32_t rowPixels = MatrixRowPixels(row);
+        for (int32_t column = 0; column < matrix_.columns;) {
+            if (!matrix_.IsDark(row, column)) {
+                ++column;
+                continue;
+            }
+            int32_t run = 1;
+            while (column + run < matrix_.columns && matrix_.IsDark(row, column + run)) ++run;
+            FillRect(Clamp32(quiet + int64_t{column} * module), Clamp32(y),
+                     Clamp32(int64_t{run} * module), rowPixels);
+            column += run;
+        }
+        y += rowPixels;
+    }
 }
 
 void CBarcodeObject::MeasureLinearWidth() {

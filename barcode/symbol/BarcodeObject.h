@@ -4,6 +4,7 @@
 #pragma once
 
 #include "render/CbcHDC.h"
+#include "symbol/SymbolMatrix.h"
 #include "symbol/SymbolParams.h"
 #include "symbol/linear/LinearSymbol.h"
 
@@ -48,6 +49,9 @@ class CBarcodeObject {
   private:
     int32_t CheckParameters() const;
     int32_t Encode(const std::string& data, const std::string& text);
+    int32_t EncodeMatrix(const std::string& data);
+    int32_t MatrixRowPixels(int32_t row) const;
+    void DrawMatrix();
     void MeasureLinearWidth();
     void SetUpPostnet();
     HFONT CreateAnnotationFont(int32_t height);
@@ -73,6 +77,8 @@ class CBarcodeObject {
     int dpiY_ = 0;
 
     LinearSymbol linear_;
+    SymbolMatrix matrix_;
+    bool isMatrix_ = false;
     int32_t width_ = 0;  // bar area before rotation
     int32_t height_ = 0; // bar height
     int32_t textHeight_ = 0;
