@@ -8,6 +8,7 @@
 #include "log/Log.h"
 #include "pipeline/PrintableText.h"
 #include "render/DataPreparation.h"
+#include "render/ShipmentMessage.h"
 #include "render/UnitConversion.h"
 #include "symbol/LibraryCodes.h"
 #include "symbol/SymbolEntry.h"
@@ -26,6 +27,7 @@ constexpr int32_t kReportedMaxDataLength = 2002;
 constexpr int32_t kMaxTypeId = 52;
 constexpr int32_t kMsiTypeId = 31;
 constexpr int32_t kItf14TypeId = 52;
+constexpr int32_t kMaxiCodeTypeId = 45;
 constexpr int32_t kDefaultBitmapDpi = 300;
 constexpr int32_t kDefaultAnnotationMm = 5;
 constexpr int32_t kAnnotationOn = 2; // centred below the bars
@@ -235,6 +237,18 @@ bool PrepareAndDrawBarcode(CbcHDC& surface, BarcodeRequest& request, BarcodePara
     layout.data =
         TrimBlanks(std::string(options.data, static_cast<size_t>(std::max(0, options.dataLength))),
                    trim, typeId);
+    if (typeId == kMaxiCodeTypeId) {
+        std::string message;
+        int32_t error = BuildShipmentMessage(params, layout.data, message);
+        if (error != 0) {
+            thread_local std::string text;
+            text = ShipmentErrorText(error);
+            params.rendererErrorText = text.c_str();
+            ReportRequestError(errors, kErrorSymbolRefused, "%s", text.c_str());
+            return false;
+        }
+        layout.data = message;
+    }
     if (layout.data.size() > kMaxDataLength) {
         ReportRequestError(errors, kErrorDataLength, GetText(501, 267, false),
                            kReportedMaxDataLength);
