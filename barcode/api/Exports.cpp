@@ -12,6 +12,7 @@
 #include "log/Log.h"
 #include "pipeline/InitReport.h"
 #include "pipeline/PrintRequest.h"
+#include "sapext/HostHooks.h"
 
 #include <cstring>
 
@@ -44,6 +45,7 @@ int __stdcall BarcodeInit(char* text, int size) {
     char report[kInitReportSize] = {};
     BuildInitReport(report, sizeof report);
     CopyInitReport(report, text, size, !AsksForNoTimeStamps(text, size));
+    InstallPrintProgramHooks();
     LogWrite(9, "init complete, l_wasInit = %d, tid = 0x%lx\n", createdMutex ? 1 : 0,
              static_cast<unsigned long>(GetCurrentThreadId()));
     return 1;

@@ -4,13 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
 namespace {
 
+// As the option loop stores them: a value as long as the field has no terminator.
 template <size_t N> void SetField(char (&field)[N], const char* value) {
-    std::strncpy(field, value, N); // as the option loop stores them
+    size_t length = std::min(std::strlen(value), N);
+    std::memset(field, 0, N);
+    std::memcpy(field, value, length);
 }
 
 BarcodeParams FullShipment() {

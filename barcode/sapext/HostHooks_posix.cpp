@@ -1,0 +1,4 @@
+// Linux has no print programs to stand in for.
+#include "sapext/HostHooks.h"
+
+bool InstallPrintProgramHooks() { return false; }
