@@ -1,4 +1,6 @@
 // Linux has no print programs to stand in for.
 #include "sapext/HostHooks.h"
 
-bool InstallPrintProgramHooks() { return false; }
+bool InstallPrintProgramHooks() {
+    return false;
+}

@@ -86,7 +86,9 @@ HMODULE WINAPI RedirectingLoadLibraryA(LPCSTR name) {
     return module;
 }
 
-HMODULE WINAPI ForwardingLoadLibraryW(LPCWSTR name) { return originals.loadLibraryW(name); }
+HMODULE WINAPI ForwardingLoadLibraryW(LPCWSTR name) {
+    return originals.loadLibraryW(name);
+}
 
 // While redirecting, the host's print entries of the redirected library
 // lead through this library's extension entries.

@@ -48,7 +48,8 @@ bool WriteEntry(ULONG_PTR* entry, void* replacement) {
 }
 
 FARPROC CurrentAddress(const char* moduleName, const char* importedName, const char* function) {
-    HMODULE module = GetModuleHandleA(std::strcmp(moduleName, "*crt*") == 0 ? importedName : moduleName);
+    HMODULE module =
+        GetModuleHandleA(std::strcmp(moduleName, "*crt*") == 0 ? importedName : moduleName);
     return module != nullptr ? GetProcAddress(module, function) : nullptr;
 }
 
@@ -66,7 +67,8 @@ bool HookImport(HMODULE host, const char* moduleName, const char* function, void
         if (!NameMatches(imported, moduleName)) continue;
         FARPROC current = CurrentAddress(moduleName, imported, function);
         if (current == nullptr) continue;
-        auto* entry = reinterpret_cast<ULONG_PTR*>(const_cast<char*>(base) + descriptor->FirstThunk);
+        auto* entry =
+            reinterpret_cast<ULONG_PTR*>(const_cast<char*>(base) + descriptor->FirstThunk);
         for (; *entry != 0; ++entry) {
             if (!EntryLeadsTo(*entry, reinterpret_cast<ULONG_PTR>(current))) continue;
             if (!WriteEntry(entry, replacement)) return false;

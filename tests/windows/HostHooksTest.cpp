@@ -14,7 +14,6 @@
 namespace {
 
 using testsupport::ReadTextFile;
-using testsupport::ReadWholeFile;
 
 std::string ProgramFolder() {
     char path[MAX_PATH] = {};
@@ -27,13 +26,15 @@ std::string ProgramFolder() {
 std::map<std::string, std::string> RunHost(const std::string& host, const std::string& name,
                                            const std::string& scratch) {
     const std::string report = scratch + "\\report.txt";
-    std::string commandLine = "\"" + ProgramFolder() + "\\" + host + "\" \"" + name + "\" \"" + report + "\"";
+    std::string commandLine =
+        "\"" + ProgramFolder() + "\\" + host + "\" \"" + name + "\" \"" + report + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::map<std::string, std::string> values;
+    // The host runs in the scratch folder, where no BARCODE.DLL lies.
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        ProgramFolder().c_str(), &startup, &process))
+                        scratch.c_str(), &startup, &process))
         return values;
     WaitForSingleObject(process.hProcess, 60000);
     CloseHandle(process.hThread);
@@ -41,7 +42,8 @@ std::map<std::string, std::string> RunHost(const std::string& host, const std::s
     std::istringstream lines(ReadTextFile(report));
     std::string key;
     std::string value;
-    while (lines >> key && std::getline(lines >> std::ws, value)) values[key] = value;
+    while (lines >> key && std::getline(lines >> std::ws, value))
+        values[key] = value;
     DeleteFileA(report.c_str());
     return values;
 }
@@ -52,6 +54,9 @@ class HostHooksTest : public ::testing::Test {
         record = scratch.Path() + "\\calls.txt";
         SetEnvironmentVariableA("BC_RECORD_FILE", record.c_str());
         recorder = ProgramFolder() + "\\bcrecorder.dll";
+        // The hosts run in the scratch folder; the text catalog goes with them.
+        CopyFileA((ProgramFolder() + "\\Barcode.dat").c_str(),
+                  (scratch.Path() + "\\Barcode.dat").c_str(), FALSE);
     }
     void TearDown() override { SetRedirection(nullptr); }
 
@@ -59,7 +64,7 @@ class HostHooksTest : public ::testing::Test {
         WritePrivateProfileStringA("BarCode", "DLL-Loca", path, "barcode.ini");
     }
     std::string Calls() {
-        std::string calls = ReadWholeFile(record);
+        std::string calls = ReadTextFile(record);
         DeleteFileA(record.c_str());
         for (char& c : calls)
             if (c == '\r' || c == '\n') c = ' ';
