@@ -8,6 +8,13 @@
 // "barcode.ini" names another library under "DLL-Loca". Every other program
 // that loads this library keeps its import table as it is. On Linux there
 // are no print programs to hook; the library is always itself.
+//
+// The redirection reaches state 4 when the host's load of "BARCODE.DLL"
+// (the exact upper-case name ending its path) has loaded another library
+// that has BarcodeInit and BarcodePrint. From then on the host's look-ups of
+// those two names in that library give ExtensionBarcodeInit and
+// ExtensionBarcodePrint, which call the library's own entries, so the host
+// keeps printing through the entries it looked up.
 #pragma once
 
 // Installs the hooks once per process when the host is a print program with
