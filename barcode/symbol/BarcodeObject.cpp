@@ -133,6 +133,7 @@ int32_t CBarcodeObject::Encode(const std::string& data, const std::string& text)
 // The stacked and two-dimensional symbologies: a matrix of modules whose rows
 // may differ in height, inside a light margin.
 int32_t CBarcodeObject::EncodeMatrix(const std::string& data) {
+    if (params_.libraryCode == kLibMaxiCode) return EncodeMaxiCodeSymbol(data);
     int32_t result = -kSymbolUnknownLibraryCode;
     switch (params_.libraryCode) {
     case kLibPdf417:
@@ -161,11 +162,48 @@ int32_t CBarcodeObject::EncodeMatrix(const std::string& data) {
     if (matrix_.drawUnrotated) params_.rotation = 0;
     const int64_t quiet = std::max(0, matrix_.quietZonePixels);
     int64_t height = 2 * quiet;
-    for (int32_t row = 0; row < matrix_.rows; ++row) height += MatrixRowPixels(row);
+    for (int32_t row = 0; row < matrix_.rows; ++row)
+        height += MatrixRowPixels(row);
     const bool empty = matrix_.rows <= 0 || matrix_.columns <= 0;
     width_ = empty ? 0 : Clamp32(int64_t{matrix_.columns} * params_.moduleWidth + 2 * quiet);
     height_ = empty ? 0 : Clamp32(height);
     return 0;
+}
+
+// MaxiCode has the standard's fixed size at the device resolution, whatever
+// the request's module width and height.
+int32_t CBarcodeObject::EncodeMaxiCodeSymbol(const std::string& data) {
+    constexpr int kMinimumDpi = 96;
+    if (dpiX_ < kMinimumDpi || dpiY_ < kMinimumDpi) return -kSymbolInvalidData;
+    maxiCode_ = std::make_unique<MaxiCodeModules>();
+    int32_t result = EncodeMaxiCode(data, *maxiCode_);
+    if (result != 0) return result;
+    maxiCodePitch_ = MaxiCodePitchAt(dpiX_);
+    MaxiCodeSize(maxiCodePitch_, dpiX_, dpiY_, width_, height_);
+    return 0;
+}
+
+// The symbol's box after rotation, found as the rotated bar area is.
+void CBarcodeObject::DrawMaxiCodeSymbol() {
+    int64_t left = originX_;
+    int64_t top = originY_;
+    switch (params_.rotation) {
+    case 1:
+        top -= width_;
+        break;
+    case 2:
+        left -= width_;
+        top -= height_;
+        break;
+    case 3:
+        left -= height_;
+        break;
+    default:
+        break;
+    }
+    if (!DrawMaxiCode(surface_.GetHdc(), *maxiCode_, maxiCodePitch_, dpiX_, dpiY_, params_.rotation,
+                      Clamp32(left), Clamp32(top)))
+        error_ = -kSymbolBitmapCreation;
 }
 
 int32_t CBarcodeObject::MatrixRowPixels(int32_t row) const {
@@ -189,7 +227,8 @@ void CBarcodeObject::DrawMatrix() {
                 continue;
             }
             int32_t run = 1;
-            while (column + run < matrix_.columns && matrix_.IsDark(row, column + run)) ++run;
+            while (column + run < matrix_.columns && matrix_.IsDark(row, column + run))
+                ++run;
             FillRect(Clamp32(quiet + int64_t{column} * module), Clamp32(y),
                      Clamp32(int64_t{run} * module), rowPixels);
             column += run;
@@ -474,7 +513,11 @@ void CBarcodeObject::Draw() {
     HBRUSH brush = surface_.CreateSolidBrush(static_cast<COLORREF>(params_.colour));
     HBRUSH previousBrush = surface_.SelectBrush(brush);
     COLORREF previousText = surface_.SetTextColor(static_cast<COLORREF>(params_.colour));
-    if (params_.libraryCode == kLibPostnet)
+    if (maxiCode_)
+        DrawMaxiCodeSymbol();
+    else if (isMatrix_)
+        DrawMatrix();
+    else if (params_.libraryCode == kLibPostnet)
         DrawPostnetBars();
     else
         DrawLinearBars();

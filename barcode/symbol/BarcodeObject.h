@@ -4,11 +4,13 @@
 #pragma once
 
 #include "render/CbcHDC.h"
+#include "symbol/MaxiCodeDrawing.h"
 #include "symbol/SymbolMatrix.h"
 #include "symbol/SymbolParams.h"
 #include "symbol/linear/LinearSymbol.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // A size in device pixels before rotation.
@@ -42,6 +44,9 @@ class CBarcodeObject {
     // Draws the symbol at the placed origin.
     void Draw();
 
+    // The rotation it is drawn with (QR Code is always drawn upright).
+    int32_t Rotation() const { return params_.rotation; }
+
     // The resolution the layout works with.
     int DpiX() const { return dpiX_; }
     int DpiY() const { return dpiY_; }
@@ -50,6 +55,8 @@ class CBarcodeObject {
     int32_t CheckParameters() const;
     int32_t Encode(const std::string& data, const std::string& text);
     int32_t EncodeMatrix(const std::string& data);
+    int32_t EncodeMaxiCodeSymbol(const std::string& data);
+    void DrawMaxiCodeSymbol();
     int32_t MatrixRowPixels(int32_t row) const;
     void DrawMatrix();
     void MeasureLinearWidth();
@@ -78,6 +85,8 @@ class CBarcodeObject {
 
     LinearSymbol linear_;
     SymbolMatrix matrix_;
+    std::unique_ptr<MaxiCodeModules> maxiCode_;
+    MaxiCodePitch maxiCodePitch_;
     bool isMatrix_ = false;
     int32_t width_ = 0;  // bar area before rotation
     int32_t height_ = 0; // bar height

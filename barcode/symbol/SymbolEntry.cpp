@@ -71,7 +71,8 @@ int32_t RenderSymbolToClipboard(int dpiX, int dpiY, const SymbolParams& params,
         if (result == 0) {
             symbol.PrepareAnnotation();
             SymbolSize size = symbol.TotalSize();
-            if (params.rotation % 2 == 1) std::swap(size.width, size.height);
+            const int32_t rotation = symbol.Rotation() & 3;
+            if (rotation % 2 == 1) std::swap(size.width, size.height);
             if (size.width > 0 && size.height > 0 &&
                 static_cast<int64_t>(size.width) * size.height <= kMaxBitmapPixels)
                 bitmap = CreateCompatibleBitmap(screen, size.width, size.height);
@@ -80,7 +81,7 @@ int32_t RenderSymbolToClipboard(int dpiX, int dpiY, const SymbolParams& params,
             } else {
                 HGDIOBJ previous = SelectObject(memory, bitmap);
                 PatBlt(memory, 0, 0, size.width, size.height, WHITENESS);
-                symbol.PlaceOrigin(0, 0, kTopLeftAnchorOfRotation[params.rotation & 3]);
+                symbol.PlaceOrigin(0, 0, kTopLeftAnchorOfRotation[rotation]);
                 symbol.Draw();
                 SelectObject(memory, previous);
             }

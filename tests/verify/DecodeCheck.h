@@ -7,5 +7,6 @@
 
 #include <string>
 
-// Empty when the image decodes as the case expects; otherwise what was wrong.
-std::string CheckDecodes(const GrayImage& image, const VerifyCase& verifyCase);
+// Empty when the image, drawn with the rotation, decodes as the case
+// expects; otherwise what was wrong.
+std::string CheckDecodes(const GrayImage& image, const VerifyCase& verifyCase, int rotation);

@@ -1,8 +1,8 @@
-// The verification cases of the linear symbologies. Widths are left to the
-// default module (B=0) so that every resolution gets whole pixels per module.
+// The verification cases. Widths are left to the default module (B=0) so
+// that every resolution gets whole pixels per module.
 #include "VerifyCases.h"
 
-const std::vector<VerifyCase>& LinearVerifyCases() {
+const std::vector<VerifyCase>& VerifyCases() {
     static const std::vector<VerifyCase> cases = {
         {"C=39,B=0,S1=6,H=12,P=0,D=CODE 39-./+$%", "Code39", "CODE 39-./+$%"},
         {"C=39X,B=0,S1=6,H=12,P=0,D=Full ascii!", "Code39", "Full ascii!", "full-ascii"},
@@ -32,6 +32,26 @@ const std::vector<VerifyCase>& LinearVerifyCases() {
         {"C=E8+5,B=0,S1=6,H=20,D=963850712345", "EAN-8", "96385074 12345", "add-on"},
         {"C=UPCA+2,B=0,S1=6,H=20,D=0360002914512", "UPC-A", "036000291452 12", "add-on"},
         {"C=UPCE+5,B=0,S1=6,H=20,D=0421000052699999", "UPC-E", "04252614 99999", "add-on"},
+        // Two-dimensional symbols; QR Code is drawn upright in every rotation.
+        {"C=PDF417,B=0,S1=6,SEC=5,D=PDF417 Text 12345678901234567890 mixed", "PDF417",
+         "PDF417 Text 12345678901234567890 mixed"},
+        {"C=PDF417,B=0,S1=6,SEC=2,FC=3,D=\\x01\\xFFbytes", "PDF417",
+         "\x01\xC3\xBF"
+         "bytes"},
+        // The quiet zone (DMM=, in pixels) is the request's to give.
+        {"C=QR,B=0,S1=12,DMM=50,D=Hello QR 123", "QRCode", "Hello QR 123"},
+        {"C=QR,B=0,S1=12,DMM=50,QRE=H,D=0123456789 ABCDEF lower case", "QRCode",
+         "0123456789 ABCDEF lower case"},
+        {"C=MC,MCPC=123456789,MCCC=840,MCCS=001,D=HELLO MAXICODE", "MaxiCode",
+         "123456789\x1D"
+         "840\x1D"
+         "001\x1DHELLO MAXICODE",
+         "pure-upright"},
+        {"C=MC,MCPC=B1 2XY,MCCC=826,MCCS=002,D=International 42", "MaxiCode",
+         "B1 2XY\x1D"
+         "826\x1D"
+         "002\x1DINTERNATIONAL 42",
+         "pure-upright"},
     };
     return cases;
 }

@@ -10,16 +10,17 @@ struct VerifyCase {
     std::string format;   // zxing-cpp's name of the symbology
     std::string expected; // the decoded text
     // How the decoder reads it: "full-ascii" (Code 39 extended), "start-stop"
-    // (Codabar with its start and stop characters) or "add-on" (EAN/UPC with
-    // the add-on after a blank).
+    // (Codabar with its start and stop characters), "add-on" (EAN/UPC with
+    // the add-on after a blank) or "pure-upright" (MaxiCode: the decoder
+    // reads only clean upright symbols, so the drawing is turned back first).
     std::string reading = {};
     // The symbology identifier the decoder must report, when it matters
     // ("]C1" for the GS1 forms of Code 128).
     std::string identifier = {};
 };
 
-// The linear types zxing-cpp reads.
-const std::vector<VerifyCase>& LinearVerifyCases();
+// Every type zxing-cpp reads: the linear ones and the two-dimensional ones.
+const std::vector<VerifyCase>& VerifyCases();
 
 // The resolutions and rotations every case is drawn at.
 inline const std::vector<int> kVerifyResolutions = {203, 300, 600};

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no manifest in %s\n", folder.c_str());
         return 1;
     }
-    const std::vector<VerifyCase>& cases = LinearVerifyCases();
+    const std::vector<VerifyCase>& cases = VerifyCases();
     size_t index = 0;
     int dpi = 0;
     int rotation = 0;
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         std::string problem = index >= cases.size() ? "unknown case"
                               : !ReadPgm(folder + "/" + file, image)
                                   ? "unreadable image"
-                                  : CheckDecodes(image, cases[index]);
+                                  : CheckDecodes(image, cases[index], rotation);
         ++checked;
         if (!problem.empty()) {
             ++failures;

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     FILE* manifest = std::fopen((folder + "/manifest.txt").c_str(), "w");
     if (manifest == nullptr) return 1;
     int failures = 0;
-    const std::vector<VerifyCase>& cases = LinearVerifyCases();
+    const std::vector<VerifyCase>& cases = VerifyCases();
     for (size_t index = 0; index < cases.size(); ++index)
         for (int dpi : kVerifyResolutions)
             for (int rotation = 0; rotation < kVerifyRotations; ++rotation) {
