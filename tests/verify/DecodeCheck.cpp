@@ -3,6 +3,8 @@
 
 #include <ZXing/ReadBarcode.h>
 
+#include <algorithm>
+
 namespace {
 
 // The image turned clockwise by quarter turns, undoing a drawing's
@@ -23,12 +25,29 @@ GrayImage TurnClockwise(const GrayImage& image, int quarterTurns) {
     return turned;
 }
 
+// The drawing as it stands on white paper: a clipboard bitmap ends at the
+// symbol's edge, where a printed symbol has its quiet zone.
+GrayImage OnWhitePaper(const GrayImage& image) {
+    const int border = std::max(16, std::max(image.width, image.height) / 8);
+    GrayImage paper;
+    paper.width = image.width + 2 * border;
+    paper.height = image.height + 2 * border;
+    paper.pixels.assign(static_cast<size_t>(paper.width) * paper.height, 255);
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            paper.pixels[static_cast<size_t>(y + border) * paper.width + x + border] =
+                image.pixels[static_cast<size_t>(y) * image.width + x];
+    return paper;
+}
+
 } // namespace
 
 std::string CheckDecodes(const GrayImage& drawn, const VerifyCase& verifyCase, int rotation) {
     if (drawn.width <= 0 || drawn.height <= 0) return "nothing was drawn";
     const bool upright = verifyCase.reading == "pure-upright";
-    const GrayImage image = upright ? TurnClockwise(drawn, rotation) : drawn;
+    // MaxiCode's pure reader wants the symbol alone; everything else is read
+    // from the page.
+    const GrayImage image = upright ? TurnClockwise(drawn, rotation) : OnWhitePaper(drawn);
     ZXing::DecodeHints hints;
     hints.setTryHarder(true);
     hints.setTryRotate(true);

@@ -38,6 +38,11 @@ const std::vector<VerifyCase>& VerifyCases() {
         {"C=PDF417,B=0,S1=6,SEC=2,FC=3,D=\\x01\\xFFbytes", "PDF417",
          "\x01\xC3\xBF"
          "bytes"},
+        {"C=DM,B=0,S1=12,D=Data Matrix 1234567890", "DataMatrix", "Data Matrix 1234567890"},
+        {"C=DM,B=0,S1=12,DME=BASE256,D=\\x01\\x80\\xFF256", "DataMatrix",
+         "\x01\xC2\x80\xC3\xBF"
+         "256"},
+        {"C=DM,B=0,S1=12,DMF=16X48,D=RECTANGLE", "DataMatrix", "RECTANGLE"},
         // The quiet zone (DMM=, in pixels) is the request's to give.
         {"C=QR,B=0,S1=12,DMM=50,D=Hello QR 123", "QRCode", "Hello QR 123"},
         {"C=QR,B=0,S1=12,DMM=50,QRE=H,D=0123456789 ABCDEF lower case", "QRCode",
