@@ -57,6 +57,22 @@ const std::vector<VerifyCase>& VerifyCases() {
          "826\x1D"
          "002\x1DINTERNATIONAL 42",
          "pure-upright"},
+        // The full shipment message from the fields, with the weight in kilograms.
+        {"C=MC,MCPC=123456789,MCCC=840,MCCS=001,MCTR=1z123,MCSN=12345e,MCJD=089,MCSI=a1,MCPN=1,"
+         "MCPT=2,MCPWK=10,MCAV=y,MCAD=main st 1,MCCI=springfield,MCST=il,D=",
+         "MaxiCode",
+         "[)>\x1E"
+         "01\x1D"
+         "96123456789\x1D"
+         "840\x1D"
+         "001\x1D"
+         "1Z123\x1DUPSN\x1D"
+         "12345E\x1D"
+         "089\x1D"
+         "A1\x1D"
+         "1/2\x1D"
+         "22\x1DY\x1DMAIN ST 1\x1DSPRINGFIELD\x1DIL\x1E\x04",
+         "pure-upright"},
     };
     return cases;
 }
