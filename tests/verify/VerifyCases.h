@@ -23,7 +23,7 @@ struct VerifyCase {
 const std::vector<VerifyCase>& VerifyCases();
 
 // The resolutions and rotations every case is drawn at.
-inline const std::vector<int> kVerifyResolutions = {203, 300, 600};
+inline const std::vector<int> kVerifyResolutions = {203, 300, 600, 1200};
 inline constexpr int kVerifyRotations = 4;
 
 // The command of a case at a rotation.
