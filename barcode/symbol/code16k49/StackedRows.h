@@ -1,0 +1,36 @@
+// What Code 16K and Code 49 share: rows of 70 modules between separator
+// bars, each row inside its own quiet zone.
+#pragma once
+
+#include "symbol/Containers.h"
+#include "symbol/SymbolMatrix.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace stacked {
+
+// Both standards draw every row as 70 modules from the first bar of the
+// start pattern to the last module of the stop pattern (EN 12323 for
+// Code 16K, AIM USS Code 49) and require a light zone of at least 10 modules
+// before and 1 module after each row. A separator bar is one module high.
+inline constexpr int kRowModules = 70;
+inline constexpr int kLeadingQuietModules = 10;
+inline constexpr int kTrailingQuietModules = 1;
+inline constexpr int kSymbolColumns = kLeadingQuietModules + kRowModules + kTrailingQuietModules;
+
+// The library's error 34, "More than the maximum amount of data has been
+// entered"; returned negated like every symbol error.
+inline constexpr int32_t kTooMuchData = 34;
+
+// Appends elements whose widths are printed digit by digit (211214 is a
+// 2-module element, then 1, 1, 2, 1, 4), alternating from dark or light.
+void AppendPrintedWidths(CBitString& row, uint32_t printedWidths, int elements, bool darkFirst);
+
+// The symbol as the framework draws it: a separator row above, between and
+// below the code rows, code rows as tall as the request's bar height, and
+// the quiet zones inside the matrix so that they scale with the module.
+// Each code row must hold exactly kRowModules bits.
+void BuildStackedMatrix(const std::vector<CBitString>& codeRows, SymbolMatrix& matrix);
+
+} // namespace stacked
