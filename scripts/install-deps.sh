@@ -12,6 +12,7 @@ packages=(
     wine wine64
     libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation2 fontconfig
     libzxing-dev libzint-dev
+    clang libclang-rt-14-dev
 )
 
 # The 32-bit Windows programs run under wine32, which needs a kernel that runs

@@ -52,6 +52,10 @@ fi
 run_step "Windows tests under Wine" ctest --test-dir "$wine_build" --output-on-failure
 WINEPREFIX="$root/$wine_build/wineprefix" /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
 
+# Every fuzz target for a fixed number of runs; `bash scripts/fuzz.sh 600`
+# runs them for long.
+run_step "Fuzz targets, brief" env BARCODE_SKIP_DEPS=1 bash scripts/fuzz.sh ci
+
 if [ ${#failed[@]} -ne 0 ]; then
     echo "== FAILED: ${failed[*]}"
     exit 1
