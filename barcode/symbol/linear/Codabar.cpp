@@ -60,19 +60,7 @@ char Modulo16CheckCharacter(std::string_view framed) {
 // Luhn over the character values between start and stop: the value next to
 // the check character is doubled first.
 char Modulo10CheckCharacter(std::string_view framed) {
-    std::string_view inner = framed.substr(1, framed.size() - 2);
-    int sum = 0;
-    bool doubled = true;
-    for (auto it = inner.rbegin(); it != inner.rend(); ++it) {
-        int value = ValueOf(*it);
-        if (doubled) {
-            value *= 2;
-            if (value > 9) value -= 9;
-        }
-        sum += value;
-        doubled = !doubled;
-    }
-    return DigitCharacter((10 - sum % 10) % 10);
+    return LuhnCheckDigit(framed.substr(1, framed.size() - 2), ValueOf);
 }
 
 char CheckCharacterFor(int checkOption, std::string_view framed) {

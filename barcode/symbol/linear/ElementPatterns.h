@@ -52,6 +52,23 @@ inline char AsciiUpper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
 }
 
+// The Luhn check digit (modulo 10, every second value doubled, the one next
+// to the check digit first) over the values valueOf gives the characters.
+template <typename ValueOf> char LuhnCheckDigit(std::string_view characters, ValueOf valueOf) {
+    int sum = 0;
+    bool doubled = true;
+    for (auto it = characters.rbegin(); it != characters.rend(); ++it) {
+        int value = valueOf(*it);
+        if (doubled) {
+            value *= 2;
+            if (value > 9) value -= 9;
+        }
+        sum += value;
+        doubled = !doubled;
+    }
+    return DigitCharacter((10 - sum % 10) % 10);
+}
+
 // The modulo-10 check digit with weights 3 and 1 from the right, as EAN/UPC
 // and the 2 of 5 family compute it.
 inline char Modulo10Weighted31(std::string_view digits) {

@@ -20,20 +20,8 @@ constexpr int kModulo11ThenModulo10 = 2;
 // A modulo-11 remainder that no single digit can show.
 constexpr int kNoModulo11Digit = 10;
 
-// Luhn: the digit next to the check digit is doubled first.
 char Modulo10CheckDigit(std::string_view digits) {
-    int sum = 0;
-    bool doubled = true;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        int value = DigitValue(*it);
-        if (doubled) {
-            value *= 2;
-            if (value > 9) value -= 9;
-        }
-        sum += value;
-        doubled = !doubled;
-    }
-    return DigitCharacter((10 - sum % 10) % 10);
+    return LuhnCheckDigit(digits, DigitValue);
 }
 
 // Weights 2 to 7 from the right, starting over after 7.
