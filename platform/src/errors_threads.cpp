@@ -22,6 +22,10 @@ DWORD GetCurrentThreadId() {
     return static_cast<DWORD>(syscall(SYS_gettid));
 }
 
+HANDLE GetCurrentProcess() {
+    return reinterpret_cast<HANDLE>(static_cast<intptr_t>(-1));
+}
+
 DWORD GetCurrentProcessId() {
     return static_cast<DWORD>(getpid());
 }

@@ -177,6 +177,27 @@ TEST(GdiObjects, DeletingASelectedObjectWaitsUntilItIsDeselected) {
     EXPECT_FALSE(DeleteDC(dc));
 }
 
+#ifndef _WIN32
+// The memory checks count a process's GDI objects; Wine answers 0 here, so
+// only our layer is tested.
+TEST(GdiObjects, TheProcessCountsItsLiveObjectsAndDeviceContexts) {
+    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBRUSH brush = CreateSolidBrush(kRed);
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before + 2);
+    GetStockObject(BLACK_PEN);
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before + 2);
+    HGDIOBJ old = SelectObject(dc, brush);
+    DeleteObject(brush); // held while selected
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before + 2);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
+    EXPECT_EQ(GetGuiResources(nullptr, GR_GDIOBJECTS), 0u);
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), 0u);
+}
+#endif
+
 TEST(GdiObjects, GetObjectDescribesEachKind) {
     HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
     LOGBRUSH logbrush{};

@@ -8,6 +8,8 @@ DWORD GetLastError();
 void SetLastError(DWORD error);
 DWORD GetCurrentThreadId();
 DWORD GetCurrentProcessId();
+// The pseudo handle of the calling process, (HANDLE)-1 as on Windows.
+HANDLE GetCurrentProcess();
 void Sleep(DWORD milliseconds);
 DWORD GetTickCount();
 

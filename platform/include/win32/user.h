@@ -5,6 +5,14 @@
 
 int MessageBoxA(HWND window, LPCSTR text, LPCSTR caption, UINT type);
 
+// The number of GDI objects (device contexts, pens, brushes, fonts, bitmaps;
+// stock objects not counted) the calling process holds, for GR_GDIOBJECTS
+// and the current process; 0 for anything else, as Windows answers for
+// objects a process cannot have.
+DWORD GetGuiResources(HANDLE process, DWORD flags);
+#define GR_GDIOBJECTS 0
+#define GR_USEROBJECTS 1
+
 #define MB_OK 0x00000000L
 #define MB_OKCANCEL 0x00000001L
 #define MB_ABORTRETRYIGNORE 0x00000002L

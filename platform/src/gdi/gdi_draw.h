@@ -37,6 +37,8 @@ HDC AddDC(std::unique_ptr<DeviceContext> dc);
 std::unique_ptr<DeviceContext> TakeDC(HDC hdc);
 // Frees an object and its handle now (fonts first go back to the text engine).
 void DestroyObject(HGDIOBJ handle);
+// Device contexts and objects that are not stock objects.
+size_t LiveHandleCount();
 // The stock objects; the default 1x1 monochrome bitmap is stock object 21 as
 // on Windows. Null for indexes without a stock object.
 HGDIOBJ StockObject(int index);

@@ -178,6 +178,14 @@ void DestroyObject(HGDIOBJ handle) {
     if (object->kind == ObjectKind::kFont) ReleaseFontFace(*object);
 }
 
+size_t LiveHandleCount() {
+    HandleTables& tables = TablesWithStock();
+    size_t stock = 0;
+    for (const auto& entry : tables.objects)
+        if (entry.second->stock) ++stock;
+    return tables.dcs.size() + tables.objects.size() - stock;
+}
+
 HGDIOBJ StockObject(int index) {
     if (index < 0 || index > kDefaultBitmapIndex) return nullptr;
     return TablesWithStock().stock[static_cast<size_t>(index)];

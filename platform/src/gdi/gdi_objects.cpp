@@ -118,6 +118,12 @@ int GetPenObject(const GdiObject& pen, int count, void* buffer) {
 
 } // namespace
 
+DWORD GetGuiResources(HANDLE process, DWORD flags) {
+    if (process != GetCurrentProcess() || flags != GR_GDIOBJECTS) return 0;
+    std::lock_guard<std::recursive_mutex> lock(GdiLock());
+    return static_cast<DWORD>(gdi::LiveHandleCount());
+}
+
 HGDIOBJ GetStockObject(int index) {
     std::lock_guard<std::recursive_mutex> lock(GdiLock());
     return gdi::StockObject(index);
