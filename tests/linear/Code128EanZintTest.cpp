@@ -186,7 +186,7 @@ TEST(Code128Zint, DifferencesFollowOurSubsetRules) {
 
 TEST(Code128Zint, RandomDataReadsBackTheSame) {
     std::mt19937 random(128);
-    const std::string alphabet = std::string("0123456789AZaz{}~ \t\r\x7f", 22);
+    const std::string alphabet = std::string("0123456789AZaz{}~ \t\r\x7f", 22); // with its NUL
     for (int round = 0; round < 1000; ++round) {
         const std::string data = RandomFrom(random, alphabet, 1 + random() % 40);
         const code128_test::Reading ours = ReadModules(OurModules(kLibCode128Auto, data));

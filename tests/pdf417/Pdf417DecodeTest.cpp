@@ -102,7 +102,7 @@ const Case kDataCases[] = {
     {"text", "Hello World, this is PDF417 text compaction."},
     {"bytes", std::string("\x80\x81\x82\x83\x84\x85\x86\x87\x88\xfe\xff", 11)},
     {"six bytes", std::string("\xe4\xf6\xfc\xc4\xd6\xdc", 6)},
-    {"mixed", std::string("ABC 12345678901234567 xyz \x01\x02 !@#$%^&*()_+ 'q' ~end\xe9", 55)},
+    {"mixed", "ABC 12345678901234567 xyz \x01\x02 !@#$%^&*()_+ 'q' ~end\xe9"},
     {"shifted bytes in text", "Gr\xfc\xdf"
                               "e aus K\xf6ln und M\xfcnchen"},
     {"all 256 byte values", AllByteValues()},
