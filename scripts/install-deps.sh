@@ -12,6 +12,7 @@ packages=(
     wine wine64
     libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation2 fontconfig
     libzxing-dev libzint-dev
+    libqrencode-dev libdmtx-dev
     clang libclang-rt-14-dev
 )
 

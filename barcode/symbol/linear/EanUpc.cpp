@@ -115,7 +115,9 @@ std::string ExpandZeros(std::string_view six) {
 
 class ElementWriter {
   public:
-    explicit ElementWriter(LinearSymbol& symbol) : symbol_(symbol) {}
+    explicit ElementWriter(LinearSymbol& symbol) : symbol_(symbol) {
+        symbol_.kinds.reserve(symbol_.elements.capacity());
+    }
 
     void Widths(std::string_view widths, BarKind kind) {
         for (char width : widths)
@@ -138,6 +140,8 @@ class ElementWriter {
 
 void AddPiece(LinearSymbol& symbol, std::string text, int32_t xTenths, TextAlign align,
               TextRow row) {
+    constexpr size_t kMostPieces = 6; // side digits, two groups, the add-on
+    if (symbol.pieces.empty()) symbol.pieces.reserve(kMostPieces);
     symbol.pieces.push_back({std::move(text), xTenths, align, row});
 }
 

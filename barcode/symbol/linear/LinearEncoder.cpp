@@ -2,11 +2,23 @@
 // every family shares.
 #include "symbol/linear/LinearSymbol.h"
 
+namespace {
+
+// No family needs more elements per data byte than Code 39 full ASCII (two
+// characters of ten elements), plus start, stop, check and add-on.
+constexpr size_t kElementsPerByteBound = 20;
+constexpr size_t kFramingElements = 64;
+
+} // namespace
+
 int32_t EncodeLinear(const LinearRequest& request, LinearSymbol& symbol) {
     symbol = LinearSymbol{};
     if (request.data.size() > kMaxLinearDataLength) return kErrorDataTooLong;
     if (request.text.size() > kMaxLinearDataLength) return kErrorTextTooLong;
     if (request.data.empty()) return kErrorNoData;
+    // One allocation up front rather than one each time the elements double;
+    // the families append to it as they like.
+    symbol.elements.reserve(request.data.size() * kElementsPerByteBound + kFramingElements);
     switch (request.libraryCode) {
     case kLibIndustrial2of5:
     case kLibMatrix2of5:

@@ -6,142 +6,135 @@
 
 namespace {
 
-class ModuleView {
-  public:
-    ModuleView(const std::vector<uint8_t>& dark, int size) : dark_(dark), size_(size) {}
+// The score walks every module of every mask candidate, so it works on a
+// row-major grid of 0/1 bytes through plain indexing, row by row (the
+// vertical rules too, with one running state per column).
 
-    int Size() const { return size_; }
-    // Along a row (horizontal) or down a column (vertical): line, position.
-    bool Dark(bool horizontal, int line, int position) const {
-        const int row = horizontal ? line : position;
-        const int column = horizontal ? position : line;
-        return dark_[static_cast<size_t>(row) * static_cast<size_t>(size_) +
-                     static_cast<size_t>(column)] != 0;
+// The run penalty: each module that starts a run of one colour across or
+// down counts the longer of its two runs beyond five (a module starting
+// neither counts nothing). Colours change about every other module, so the
+// lengths are computed without branches on them: from the far end, a
+// module's run continues its neighbour's when both have the same colour.
+// Run lengths fit a byte (at most 177 modules).
+int64_t RunPenalty(const uint8_t* dark, int size, std::vector<uint8_t>& across,
+                   std::vector<uint8_t>& down) {
+    const auto n = static_cast<size_t>(size);
+    across.resize(n * n);
+    down.resize(n * n);
+    for (size_t row = 0; row < n; ++row) {
+        const uint8_t* line = dark + row * n;
+        uint8_t* length = across.data() + row * n;
+        length[n - 1] = 1;
+        for (size_t column = n - 1; column-- > 0;)
+            length[column] =
+                static_cast<uint8_t>((line[column] == line[column + 1]) * length[column + 1] + 1);
     }
-
-  private:
-    const std::vector<uint8_t>& dark_;
-    int size_;
-};
-
-// Per module, the length of the run of one colour it starts in the
-// direction, 0 where it continues a run.
-std::vector<int> RunStarts(const ModuleView& view, bool horizontal) {
-    const int size = view.Size();
-    std::vector<int> starts(static_cast<size_t>(size) * static_cast<size_t>(size), 0);
-    for (int line = 0; line < size; ++line) {
-        for (int position = 0; position < size;) {
-            const bool colour = view.Dark(horizontal, line, position);
-            int length = 1;
-            while (position + length < size &&
-                   view.Dark(horizontal, line, position + length) == colour)
-                ++length;
-            const int row = horizontal ? line : position;
-            const int column = horizontal ? position : line;
-            starts[static_cast<size_t>(row) * static_cast<size_t>(size) +
-                   static_cast<size_t>(column)] = length;
-            position += length;
-        }
+    std::fill(down.end() - static_cast<std::ptrdiff_t>(n), down.end(), uint8_t{1});
+    for (size_t row = n - 1; row-- > 0;) {
+        const uint8_t* line = dark + row * n;
+        const uint8_t* below = line + n;
+        const uint8_t* lengthBelow = down.data() + (row + 1) * n;
+        uint8_t* length = down.data() + row * n;
+        for (size_t column = 0; column < n; ++column)
+            length[column] =
+                static_cast<uint8_t>((line[column] == below[column]) * lengthBelow[column] + 1);
     }
-    return starts;
-}
-
-// A module starting runs in both directions counts only the longer one.
-int64_t RunPenalty(const ModuleView& view) {
-    const std::vector<int> horizontal = RunStarts(view, true);
-    const std::vector<int> vertical = RunStarts(view, false);
     int64_t penalty = 0;
-    for (size_t i = 0; i < horizontal.size(); ++i) {
-        const int h = horizontal[i];
-        const int w = vertical[i];
-        if (h > 5 && w < h)
-            penalty += h - 5;
-        else if (w > 5)
-            penalty += w - 5;
+    for (size_t row = 0; row < n; ++row) {
+        const uint8_t* line = dark + row * n;
+        const uint8_t* above = row > 0 ? line - n : nullptr;
+        for (size_t column = 0; column < n; ++column) {
+            const bool startsAcross = column == 0 || line[column - 1] != line[column];
+            const bool startsDown = above == nullptr || above[column] != line[column];
+            const int longest = std::max(startsAcross * across[row * n + column],
+                                         startsDown * down[row * n + column]);
+            penalty += std::max(longest, 5) - 5;
+        }
     }
     return penalty;
 }
 
-int64_t BlockPenalty(const ModuleView& view) {
+int64_t BlockPenalty(const uint8_t* dark, int size) {
+    const auto n = static_cast<size_t>(size);
     int64_t blocks = 0;
-    for (int row = 0; row + 1 < view.Size(); ++row)
-        for (int column = 0; column + 1 < view.Size(); ++column) {
-            const bool colour = view.Dark(true, row, column);
-            if (view.Dark(true, row, column + 1) == colour &&
-                view.Dark(true, row + 1, column) == colour &&
-                view.Dark(true, row + 1, column + 1) == colour)
-                ++blocks;
+    for (size_t row = 0; row + 1 < n; ++row) {
+        const uint8_t* top = dark + row * n;
+        const uint8_t* bottom = top + n;
+        for (size_t column = 0; column + 1 < n; ++column) {
+            const uint8_t colour = top[column];
+            // & rather than &&: no branch on the colours.
+            blocks += (top[column + 1] == colour) & (bottom[column] == colour) &
+                      (bottom[column + 1] == colour);
         }
+    }
     return blocks;
 }
 
-constexpr std::array<bool, 7> kFinderLike = {true, false, true, true, true, false, true};
+// dark, light, dark, dark, dark, light, dark as the last seven bits read.
+constexpr unsigned kFinderLikeBits = 0b1011101;
+constexpr unsigned kSevenBits = 0x7F;
+constexpr size_t kFinderLikeLength = 7;
 
-bool FinderLikeAt(const ModuleView& view, bool horizontal, int line, int start) {
-    const int length = static_cast<int>(kFinderLike.size());
-    for (int i = 0; i < length; ++i)
-        if (view.Dark(horizontal, line, start + i) != kFinderLike[static_cast<size_t>(i)])
-            return false;
-    const bool lightBefore = start == 0 || !view.Dark(horizontal, line, start - 1);
-    const bool lightAfter =
-        start + length == view.Size() || !view.Dark(horizontal, line, start + length);
+// The pattern ending at the module last read, between light modules or the
+// edge: before is the module ahead of the pattern, after the one behind it.
+bool FinderLikeEndsHere(unsigned window, size_t end, size_t n, uint8_t before, uint8_t after) {
+    if (end + 1 < kFinderLikeLength || (window & kSevenBits) != kFinderLikeBits) return false;
+    const bool lightBefore = end + 1 == kFinderLikeLength || before == 0;
+    const bool lightAfter = end + 1 == n || after == 0;
     return lightBefore && lightAfter;
 }
 
-int64_t FinderLikePenalty(const ModuleView& view) {
-    const int last = view.Size() - static_cast<int>(kFinderLike.size());
+int64_t FinderLikePenalty(const uint8_t* dark, int size, std::vector<unsigned>& columnWindows) {
+    const auto n = static_cast<size_t>(size);
     int64_t count = 0;
-    for (bool horizontal : {true, false})
-        for (int line = 0; line < view.Size(); ++line)
-            for (int start = 0; start <= last; ++start)
-                if (FinderLikeAt(view, horizontal, line, start)) ++count;
+    columnWindows.assign(n, 0);
+    for (size_t row = 0; row < n; ++row) {
+        const uint8_t* line = dark + row * n;
+        unsigned window = 0;
+        for (size_t column = 0; column < n; ++column) {
+            window = (window << 1) | line[column];
+            const size_t first = column + 1 - std::min(column + 1, kFinderLikeLength);
+            count += FinderLikeEndsHere(window, column, n, first > 0 ? line[first - 1] : 0,
+                                        column + 1 < n ? line[column + 1] : 0);
+        }
+        for (size_t column = 0; column < n; ++column) {
+            unsigned& down = columnWindows[column];
+            down = (down << 1) | line[column];
+            const size_t first = row + 1 - std::min(row + 1, kFinderLikeLength);
+            count +=
+                FinderLikeEndsHere(down, row, n, first > 0 ? dark[(first - 1) * n + column] : 0,
+                                   row + 1 < n ? line[n + column] : 0);
+        }
+    }
     return count;
 }
 
 // 10 × floor(20 × |dark / all − 1/2|), in integers: 20·|d/n − 1/2| = 10·|2d − n| / n.
-int64_t BalancePenalty(const std::vector<uint8_t>& dark) {
-    if (dark.empty()) return 0;
-    const auto all = static_cast<int64_t>(dark.size());
-    const auto darkCount = static_cast<int64_t>(
-        std::count_if(dark.begin(), dark.end(), [](uint8_t m) { return m != 0; }));
-    return 10 * (10 * std::llabs(2 * darkCount - all) / all);
+int64_t BalancePenalty(const uint8_t* dark, size_t all) {
+    if (all == 0) return 0;
+    const auto darkCount = static_cast<int64_t>(std::count(dark, dark + all, uint8_t{1}));
+    const auto total = static_cast<int64_t>(all);
+    return 10 * (10 * std::llabs(2 * darkCount - total) / total);
 }
 
 } // namespace
 
-bool QrMaskInverts(int mask, int row, int column) {
-    const int i = row;
-    const int j = column;
-    switch (mask) {
-    case 0:
-        return (i + j) % 2 == 0;
-    case 1:
-        return i % 2 == 0;
-    case 2:
-        return j % 3 == 0;
-    case 3:
-        return (i + j) % 3 == 0;
-    case 4:
-        return (i / 2 + j / 3) % 2 == 0;
-    case 5:
-        return (i * j) % 2 + (i * j) % 3 == 0;
-    case 6:
-        return ((i * j) % 2 + (i * j) % 3) % 2 == 0;
-    case 7:
-        return ((i + j) % 2 + (i * j) % 3) % 2 == 0;
-    default:
-        return false;
-    }
+QrPenalty QrMaskScorer::Score(const uint8_t* dark, int size) {
+    QrPenalty penalty;
+    if (size <= 0) return penalty;
+    penalty.runs = RunPenalty(dark, size, runsAcross_, runsDown_);
+    penalty.blocks = BlockPenalty(dark, size);
+    penalty.finderLike = FinderLikePenalty(dark, size, columnWindows_);
+    penalty.balance = BalancePenalty(dark, static_cast<size_t>(size) * static_cast<size_t>(size));
+    return penalty;
 }
 
 QrPenalty ScoreQrModules(const std::vector<uint8_t>& dark, int size) {
-    QrPenalty penalty;
     if (size <= 0 || dark.size() != static_cast<size_t>(size) * static_cast<size_t>(size))
-        return penalty;
-    const ModuleView view(dark, size);
-    penalty.runs = RunPenalty(view);
-    penalty.blocks = BlockPenalty(view);
-    penalty.finderLike = FinderLikePenalty(view);
-    penalty.balance = BalancePenalty(dark);
-    return penalty;
+        return {};
+    std::vector<uint8_t> modules(dark.size());
+    std::transform(dark.begin(), dark.end(), modules.begin(),
+                   [](uint8_t module) { return static_cast<uint8_t>(module != 0); });
+    QrMaskScorer scorer;
+    return scorer.Score(modules.data(), size);
 }

@@ -70,10 +70,6 @@ bool CQRMatrix::Build(int version, int level, const std::vector<uint8_t>& codewo
     return true;
 }
 
-bool CQRMatrix::IsFunction(int row, int column) const {
-    return (At(row, column) & kLightFunction) != 0;
-}
-
 std::vector<uint8_t> CQRMatrix::DarkModules() const {
     std::vector<uint8_t> dark(cells_.size());
     std::transform(cells_.begin(), cells_.end(), dark.begin(),
@@ -164,11 +160,42 @@ void CQRMatrix::PlaceCodewords(const std::vector<uint8_t>& codewords) {
     }
 }
 
+// Data cells flip their colour bit where the mask inverts; function cells
+// stay as they are. One loop per mask, so that the mask's formula is known
+// to the compiler inside it.
+namespace {
+
+template <int kMask> void ApplyMaskPattern(uint8_t* cell, int size, uint8_t functionBit) {
+    for (int row = 0; row < size; ++row)
+        for (int column = 0; column < size; ++column, ++cell)
+            *cell ^= static_cast<uint8_t>((*cell & functionBit) == 0 &&
+                                          QrMaskInverts(kMask, row, column));
+}
+
+} // namespace
+
 void CQRMatrix::ApplyMask(int mask) {
-    for (int row = 0; row < size_; ++row)
-        for (int column = 0; column < size_; ++column)
-            if (!IsFunction(row, column) && QrMaskInverts(mask, row, column))
-                Put(row, column, IsDark(row, column) ? kLightData : kDarkData);
+    uint8_t* cells = cells_.data();
+    switch (mask) {
+    case 0:
+        return ApplyMaskPattern<0>(cells, size_, kLightFunction);
+    case 1:
+        return ApplyMaskPattern<1>(cells, size_, kLightFunction);
+    case 2:
+        return ApplyMaskPattern<2>(cells, size_, kLightFunction);
+    case 3:
+        return ApplyMaskPattern<3>(cells, size_, kLightFunction);
+    case 4:
+        return ApplyMaskPattern<4>(cells, size_, kLightFunction);
+    case 5:
+        return ApplyMaskPattern<5>(cells, size_, kLightFunction);
+    case 6:
+        return ApplyMaskPattern<6>(cells, size_, kLightFunction);
+    case 7:
+        return ApplyMaskPattern<7>(cells, size_, kLightFunction);
+    default:
+        return;
+    }
 }
 
 // Bit 14 is the most significant: one copy around the upper left finder,
@@ -198,20 +225,35 @@ int64_t CQRMatrix::ScoreWithMask(int mask) const {
 
 // Each candidate is masked and given its own format information before it
 // is scored.
-int64_t CQRMatrix::ScoreOfUnmasked(int mask) const {
-    CQRMatrix candidate = *this;
+void CQRMatrix::MaskedCandidate(int mask, CQRMatrix& candidate, std::vector<uint8_t>& dark) const {
+    candidate.cells_ = cells_; // the same size each time: no new allocation
     candidate.ApplyMask(mask);
     candidate.PlaceFormatInformation(mask);
-    return ScoreQrModules(candidate.DarkModules(), size_).Score();
+    dark.resize(cells_.size());
+    std::transform(candidate.cells_.begin(), candidate.cells_.end(), dark.begin(),
+                   [](uint8_t cell) { return static_cast<uint8_t>(cell & 1); });
 }
 
-// The lowest score wins; ties go to the lower mask.
+int64_t CQRMatrix::ScoreOfUnmasked(int mask) const {
+    CQRMatrix candidate = *this;
+    std::vector<uint8_t> dark;
+    MaskedCandidate(mask, candidate, dark);
+    QrMaskScorer scorer;
+    return scorer.Score(dark.data(), size_).Score();
+}
+
+// The lowest score wins; ties go to the lower mask. The candidates share one
+// matrix, one module buffer and the scorer's buffers.
 int CQRMatrix::ChooseMask() const {
+    CQRMatrix candidate = *this;
+    std::vector<uint8_t> dark;
+    QrMaskScorer scorer;
     int best = 0;
-    int64_t bestScore = ScoreOfUnmasked(0);
-    for (int mask = 1; mask < kQrMaskCount; ++mask) {
-        const int64_t score = ScoreOfUnmasked(mask);
-        if (score < bestScore) {
+    int64_t bestScore = 0;
+    for (int mask = 0; mask < kQrMaskCount; ++mask) {
+        MaskedCandidate(mask, candidate, dark);
+        const int64_t score = scorer.Score(dark.data(), size_).Score();
+        if (mask == 0 || score < bestScore) {
             best = mask;
             bestScore = score;
         }

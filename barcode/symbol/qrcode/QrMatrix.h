@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+class QrMaskScorer;
+
 // BCH-protected format information: level and mask with the 0x5412 mask
 // applied (ISO/IEC 18004, Annex C), 15 bits.
 uint32_t QrFormatInformation(int level, int mask);
@@ -33,7 +35,7 @@ class CQRMatrix {
     int Size() const { return size_; }
     int Mask() const { return mask_; }
     bool IsDark(int row, int column) const { return (At(row, column) & 1) != 0; }
-    bool IsFunction(int row, int column) const;
+    bool IsFunction(int row, int column) const { return (At(row, column) & kLightFunction) != 0; }
     // size × size modules, row by row, 1 = dark.
     std::vector<uint8_t> DarkModules() const;
     // The score the symbol would have with the mask instead of its own.
@@ -64,6 +66,9 @@ class CQRMatrix {
     void ApplyMask(int mask);
     void PlaceFormatInformation(int mask);
     int64_t ScoreOfUnmasked(int mask) const;
+    // The candidate of the mask: a copy of this unmasked matrix, masked and
+    // with its format information, as 0/1 modules into dark.
+    void MaskedCandidate(int mask, CQRMatrix& candidate, std::vector<uint8_t>& dark) const;
     int ChooseMask() const;
 
     int version_ = 0;
