@@ -268,11 +268,17 @@ StretchedImage Halftone(RECT area, const DeviceSpan& dst, const DeviceSpan& src,
             int x1 = std::clamp(x0 + 1, int(source.left), int(source.right - 1));
             float dx = fx - float(x0);
             uint32_t c00 = read(x0, y0), c01 = read(x1, y0), c10 = read(x0, y1), c11 = read(x1, y1);
-            uint32_t value = 0;
-            for (int shift : {0, 8, 16}) {
-                int top = lerp(channel(c00, shift), channel(c01, shift), dx);
-                int bottom = lerp(channel(c10, shift), channel(c11, shift), dx);
-                value |= uint32_t(lerp(top, bottom, dy)) << shift;
+            // Four equal neighbours blend to themselves (a blend of equal
+            // values rounds back to the value): the inside of every bar
+            // and module, most of a stretched symbol.
+            uint32_t value = c00;
+            if (c00 != c01 || c00 != c10 || c00 != c11) {
+                value = 0;
+                for (int shift : {0, 8, 16}) {
+                    int top = lerp(channel(c00, shift), channel(c01, shift), dx);
+                    int bottom = lerp(channel(c10, shift), channel(c11, shift), dx);
+                    value |= uint32_t(lerp(top, bottom, dy)) << shift;
+                }
             }
             if (monochrome) value = gdi::NearestBlackOrWhite(value);
             image.Put(area.left + column, area.top + row, value);

@@ -114,8 +114,14 @@ void Coverage::Fill(Raster& raster, const Paint& paint) const {
         if (y < 0 || y >= raster.height) return;
         left = std::max(left, 0);
         right = std::min(right, raster.width);
+        if (left >= right) return;
+        uint32_t* row = raster.pixels.data() + static_cast<size_t>(y) * raster.width;
+        if (!paint.dithered) {
+            std::fill(row + left, row + right, paint.pixel);
+            return;
+        }
         for (int x = left; x < right; ++x)
-            raster.Set(x, y, paint.At(x, y));
+            row[x] = paint.At(x, y);
     });
 }
 

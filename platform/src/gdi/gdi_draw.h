@@ -126,9 +126,16 @@ class Coverage {
     RECT Clip() const { return clip_; }
     // Calls paint(y, left, right) once for each maximal span, top to bottom.
     template <class Paint> void ForEachSpan(Paint paint) const {
-        for (size_t row = 0; row < rows_.size(); ++row)
+        for (size_t row = 0; row < rows_.size(); ++row) {
+            const int y = top_ + static_cast<int>(row);
+            if (rows_[row].size() == 1) { // already maximal: most rows of most shapes
+                paint(y, rows_[row].front().first, rows_[row].front().second);
+                continue;
+            }
+            if (rows_[row].empty()) continue;
             for (const auto& span : Normalized(row))
-                paint(top_ + static_cast<int>(row), span.first, span.second);
+                paint(y, span.first, span.second);
+        }
     }
     void Fill(Raster& raster, const Paint& paint) const;
 

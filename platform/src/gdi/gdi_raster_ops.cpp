@@ -122,12 +122,35 @@ RECT BoundingRect(int x, int y, int width, int height) {
     return rect;
 }
 
+namespace {
+
+// Operations whose result does not depend on the destination.
+bool IgnoresDestination(int rop2) {
+    return rop2 == 1 || rop2 == 4 || rop2 == 13 || rop2 == 16;
+}
+
+} // namespace
+
 void FillRect(Raster& raster, RECT rect, const Paint& paint, int rop2) {
     int left = std::max<int>(rect.left, 0), right = std::min<int>(rect.right, raster.width);
     int top = std::max<int>(rect.top, 0), bottom = std::min<int>(rect.bottom, raster.height);
-    for (int y = top; y < bottom; ++y)
+    if (left >= right || top >= bottom) return;
+    // Bars, backgrounds and modules are solid fills: each row is one span
+    // of a single value, which a print of a whole page repeats millions of
+    // times.
+    if (!paint.dithered && IgnoresDestination(rop2)) {
+        const uint32_t value = ApplyRop2(rop2, paint.pixel, 0);
+        for (int y = top; y < bottom; ++y) {
+            uint32_t* row = raster.pixels.data() + static_cast<size_t>(y) * raster.width;
+            std::fill(row + left, row + right, value);
+        }
+        return;
+    }
+    for (int y = top; y < bottom; ++y) {
+        uint32_t* row = raster.pixels.data() + static_cast<size_t>(y) * raster.width;
         for (int x = left; x < right; ++x)
-            raster.Set(x, y, ApplyRop2(rop2, paint.At(x, y), raster.At(x, y)));
+            row[x] = ApplyRop2(rop2, paint.dithered ? paint.At(x, y) : paint.pixel, row[x]);
+    }
 }
 
 } // namespace gdi

@@ -116,6 +116,25 @@ void PaintFigure(Raster& raster, const Pen& pen, const Brush& brush, Coverage& i
     if (pen.visible) DrawThinOutline(raster, outline, pen.paint.pixel);
 }
 
+// The part of the raster a polygon's interior can cover: its points'
+// bounding box. A coverage of the whole raster would keep a row for every
+// scanline of the page for each small polygon (MaxiCode draws hundreds).
+RECT PolygonReach(const Raster& raster, const std::vector<POINT>& points) {
+    RECT bounds = RasterBounds(raster);
+    if (points.empty()) return {0, 0, 0, 0};
+    int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+    for (POINT p : points) {
+        left = std::min<int64_t>(left, p.x);
+        top = std::min<int64_t>(top, p.y);
+        right = std::max<int64_t>(right, int64_t(p.x) + 1);
+        bottom = std::max<int64_t>(bottom, int64_t(p.y) + 1);
+    }
+    return {static_cast<LONG>(std::clamp<int64_t>(left, bounds.left, bounds.right)),
+            static_cast<LONG>(std::clamp<int64_t>(top, bounds.top, bounds.bottom)),
+            static_cast<LONG>(std::clamp<int64_t>(right, bounds.left, bounds.right)),
+            static_cast<LONG>(std::clamp<int64_t>(bottom, bounds.top, bounds.bottom))};
+}
+
 bool DrawPolygon(DeviceContext& dc, Raster& raster, const std::vector<POINT>& logicalPoints) {
     std::vector<POINT> points;
     points.reserve(logicalPoints.size());
@@ -123,7 +142,7 @@ bool DrawPolygon(DeviceContext& dc, Raster& raster, const std::vector<POINT>& lo
         points.push_back(gdi::LogicalToDevice(dc, p));
     Pen pen = PenFor(dc, raster);
     Brush brush = BrushFor(dc, raster);
-    Coverage interior(RasterBounds(raster));
+    Coverage interior(PolygonReach(raster, points));
     if (brush.visible) gdi::AddPolygonInterior(interior, points);
     PaintFigure(raster, pen, brush, interior, points);
     return true;
