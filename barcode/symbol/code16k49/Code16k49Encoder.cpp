@@ -37,7 +37,8 @@ bool IsCode16k(int32_t libraryCode) {
     return libraryCode >= kLibCode16kAuto && libraryCode <= kLibCode16kC;
 }
 
-int32_t EncodeRows(int32_t libraryCode, const std::string& data, std::vector<CBitString>& rows) {
+int32_t EncodeRows(int32_t libraryCode, const std::string& data,
+                   std::vector<stacked::ModuleRow>& rows) {
     if (libraryCode == kLibCode49) {
         if (data.size() > kMaxCode49Data) return -stacked::kTooMuchData;
         return code49::EncodeCode49Rows(data, rows);
@@ -54,7 +55,7 @@ int32_t EncodeRows(int32_t libraryCode, const std::string& data, std::vector<CBi
 int32_t EncodeCode16k49(const SymbolParams& params, const std::string& data, SymbolMatrix& matrix) {
     matrix = SymbolMatrix();
     if (!IsRotationValid(params.rotation)) return -kSymbolRotationRange;
-    std::vector<CBitString> rows;
+    std::vector<stacked::ModuleRow> rows;
     const int32_t result = EncodeRows(params.libraryCode, data, rows);
     if (result != 0) return result;
     stacked::BuildStackedMatrix(rows, matrix);

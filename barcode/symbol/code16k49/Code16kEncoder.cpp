@@ -301,10 +301,10 @@ void AppendCheckCharacters(std::vector<int>& values) {
     values.push_back(static_cast<int>(second % kCheckModulus));
 }
 
-CBitString RowModules(const std::vector<int>& values, int row) {
-    CBitString bits;
+stacked::ModuleRow RowModules(const std::vector<int>& values, int row) {
+    stacked::ModuleRow bits;
     stacked::AppendPrintedWidths(bits, kStartStopPatterns[kRowStartPattern[row]], 4, true);
-    bits.Append(1, 1); // guard bar
+    bits.AppendBits(1, 1); // guard bar
     for (int i = 0; i < kCharactersPerRow; ++i) {
         const int value = values[static_cast<size_t>(row * kCharactersPerRow + i)];
         stacked::AppendPrintedWidths(bits, kCharacterPatterns[static_cast<size_t>(value)], 6,
@@ -339,10 +339,11 @@ SymbolValues ToSymbolValues(const std::string& data, StartSubset start) {
 }
 
 int32_t EncodeCode16kRows(const std::string& data, StartSubset start,
-                          std::vector<CBitString>& rows) {
+                          std::vector<stacked::ModuleRow>& rows) {
     const SymbolValues symbol = ToSymbolValues(data, start);
     if (symbol.result != 0) return symbol.result;
     rows.clear();
+    rows.reserve(static_cast<size_t>(symbol.rows));
     for (int row = 0; row < symbol.rows; ++row)
         rows.push_back(RowModules(symbol.values, row));
     return 0;

@@ -3,7 +3,7 @@
 // characters, and the rows of modules.
 #pragma once
 
-#include "symbol/Containers.h"
+#include "symbol/code16k49/StackedRows.h"
 
 #include <cstdint>
 #include <string>
@@ -28,6 +28,6 @@ SymbolValues ToSymbolValues(const std::string& data, StartSubset start);
 
 // The whole symbol as rows of 70 modules, or a negative symbol error.
 int32_t EncodeCode16kRows(const std::string& data, StartSubset start,
-                          std::vector<CBitString>& rows);
+                          std::vector<stacked::ModuleRow>& rows);
 
 } // namespace code16k

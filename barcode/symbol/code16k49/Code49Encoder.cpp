@@ -217,16 +217,16 @@ bool IsOddParity(int row, int rows, int word) {
            kRowParity[static_cast<size_t>(row)][static_cast<size_t>(word)] == 'O';
 }
 
-CBitString RowModules(const Grid& grid, int row, int rows) {
-    CBitString bits;
-    bits.Append(kStartBits, kStartModules);
+stacked::ModuleRow RowModules(const Grid& grid, int row, int rows) {
+    stacked::ModuleRow bits;
+    bits.AppendBits(kStartBits, kStartModules);
     for (int word = 0; word < kWordsPerRow; ++word) {
         const size_t value = static_cast<size_t>(Word(grid, row, word));
         const uint32_t pattern =
             IsOddParity(row, rows, word) ? kOddParityPatterns[value] : kEvenParityPatterns[value];
         stacked::AppendPrintedWidths(bits, pattern, 8, true);
     }
-    bits.Append(kStopBits, kStopModules);
+    bits.AppendBits(kStopBits, kStopModules);
     return bits;
 }
 
@@ -262,13 +262,14 @@ int RowsFor(size_t count) {
     return 0;
 }
 
-int32_t EncodeCode49Rows(const std::string& data, std::vector<CBitString>& rows) {
+int32_t EncodeCode49Rows(const std::string& data, std::vector<stacked::ModuleRow>& rows) {
     const CodeCharacters characters = ToCodeCharacters(data);
     if (characters.result != 0) return characters.result;
     const int rowCount = RowsFor(characters.values.size());
     if (rowCount == 0) return -stacked::kTooMuchData;
     const Grid grid = BuildGrid(characters, rowCount);
     rows.clear();
+    rows.reserve(static_cast<size_t>(rowCount));
     for (int row = 0; row < rowCount; ++row)
         rows.push_back(RowModules(grid, row, rowCount));
     return 0;

@@ -3,7 +3,7 @@
 // modules.
 #pragma once
 
-#include "symbol/Containers.h"
+#include "symbol/code16k49/StackedRows.h"
 
 #include <cstdint>
 #include <string>
@@ -27,6 +27,6 @@ int RowsFor(size_t count);
 
 // The whole symbol as rows of 70 modules, or a negative symbol error
 // (-9 a byte Code 49 cannot carry, -34 more than the largest symbol holds).
-int32_t EncodeCode49Rows(const std::string& data, std::vector<CBitString>& rows);
+int32_t EncodeCode49Rows(const std::string& data, std::vector<stacked::ModuleRow>& rows);
 
 } // namespace code49

@@ -1,44 +1,58 @@
 #include "symbol/code16k49/StackedRows.h"
 
+#include <algorithm>
+
 namespace stacked {
 
 namespace {
 
-uint32_t PowerOfTen(int exponent) {
-    uint32_t power = 1;
-    for (int i = 0; i < exponent; ++i)
-        power *= 10;
-    return power;
-}
+// The most decimal digits a 32-bit value of printed widths can have.
+constexpr int kMaxPrintedElements = 10;
 
-// A run of dark or light modules, at most 9 long (the tables' digits).
-void AppendRun(CBitString& row, int modules, bool dark) {
-    row.Append(dark ? (1u << modules) - 1u : 0u, modules);
+uint8_t* RowModules(SymbolMatrix& matrix, int32_t row) {
+    return matrix.dark.data() + static_cast<size_t>(row) * static_cast<size_t>(matrix.columns);
 }
 
 void FillSeparatorRow(SymbolMatrix& matrix, int32_t row) {
-    for (int32_t column = kLeadingQuietModules; column < kLeadingQuietModules + kRowModules;
-         ++column)
-        matrix.Set(row, column, true);
+    uint8_t* modules = RowModules(matrix, row) + kLeadingQuietModules;
+    std::fill(modules, modules + kRowModules, uint8_t{1});
 }
 
-void CopyCodeRow(const CBitString& bits, SymbolMatrix& matrix, int32_t row) {
-    const std::string& text = bits.Text();
-    for (size_t i = 0; i < text.size() && i < static_cast<size_t>(kRowModules); ++i)
-        matrix.Set(row, kLeadingQuietModules + static_cast<int32_t>(i), text[i] == '1');
+void CopyCodeRow(const ModuleRow& code, SymbolMatrix& matrix, int32_t row) {
+    std::copy(code.Modules(), code.Modules() + code.Length(),
+              RowModules(matrix, row) + kLeadingQuietModules);
 }
 
 } // namespace
 
-void AppendPrintedWidths(CBitString& row, uint32_t printedWidths, int elements, bool darkFirst) {
+void ModuleRow::AppendBits(uint32_t value, int count) {
+    for (int bit = std::min(count, 32) - 1; bit >= 0 && length_ < kRowModules; --bit)
+        modules_[static_cast<size_t>(length_++)] = static_cast<uint8_t>((value >> bit) & 1u);
+}
+
+void ModuleRow::AppendRun(int count, bool dark) {
+    const int end = std::min(length_ + std::max(count, 0), kRowModules);
+    std::fill(modules_.begin() + length_, modules_.begin() + end,
+              static_cast<uint8_t>(dark ? 1 : 0));
+    length_ = end;
+}
+
+void AppendPrintedWidths(ModuleRow& row, uint32_t printedWidths, int elements, bool darkFirst) {
+    // The digits, last element first.
+    std::array<int, kMaxPrintedElements> widths{};
+    const int count = std::clamp(elements, 0, kMaxPrintedElements);
+    for (int i = count - 1; i >= 0; --i) {
+        widths[static_cast<size_t>(i)] = static_cast<int>(printedWidths % 10);
+        printedWidths /= 10;
+    }
     bool dark = darkFirst;
-    for (int i = elements - 1; i >= 0; --i) {
-        AppendRun(row, static_cast<int>((printedWidths / PowerOfTen(i)) % 10), dark);
+    for (int i = 0; i < count; ++i) {
+        row.AppendRun(widths[static_cast<size_t>(i)], dark);
         dark = !dark;
     }
 }
 
-void BuildStackedMatrix(const std::vector<CBitString>& codeRows, SymbolMatrix& matrix) {
+void BuildStackedMatrix(const std::vector<ModuleRow>& codeRows, SymbolMatrix& matrix) {
     const int32_t codeRowCount = static_cast<int32_t>(codeRows.size());
     matrix = SymbolMatrix();
     matrix.Resize(2 * codeRowCount + 1, kSymbolColumns);

@@ -2,9 +2,9 @@
 // bars, each row inside its own quiet zone.
 #pragma once
 
-#include "symbol/Containers.h"
 #include "symbol/SymbolMatrix.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -23,14 +23,31 @@ inline constexpr int kSymbolColumns = kLeadingQuietModules + kRowModules + kTrai
 // entered"; returned negated like every symbol error.
 inline constexpr int32_t kTooMuchData = 34;
 
+// One code row as it is built, in place (rows are built for every symbol,
+// so they hold their modules without allocating): non-zero = dark. Modules
+// appended past kRowModules are dropped.
+class ModuleRow {
+  public:
+    // Appends the low count bits of value, most significant first.
+    void AppendBits(uint32_t value, int count);
+    // Appends a run of count dark or light modules.
+    void AppendRun(int count, bool dark);
+    int Length() const { return length_; }
+    const uint8_t* Modules() const { return modules_.data(); }
+
+  private:
+    std::array<uint8_t, kRowModules> modules_{};
+    int length_ = 0;
+};
+
 // Appends elements whose widths are printed digit by digit (211214 is a
 // 2-module element, then 1, 1, 2, 1, 4), alternating from dark or light.
-void AppendPrintedWidths(CBitString& row, uint32_t printedWidths, int elements, bool darkFirst);
+void AppendPrintedWidths(ModuleRow& row, uint32_t printedWidths, int elements, bool darkFirst);
 
 // The symbol as the framework draws it: a separator row above, between and
 // below the code rows, code rows as tall as the request's bar height, and
 // the quiet zones inside the matrix so that they scale with the module.
-// Each code row must hold exactly kRowModules bits.
-void BuildStackedMatrix(const std::vector<CBitString>& codeRows, SymbolMatrix& matrix);
+// Each code row must hold exactly kRowModules modules.
+void BuildStackedMatrix(const std::vector<ModuleRow>& codeRows, SymbolMatrix& matrix);
 
 } // namespace stacked

@@ -30,36 +30,69 @@ struct GaloisField64 {
 
 constexpr GaloisField64 kField;
 
+// Every product of two field elements, so that the shift register below
+// multiplies by one table look-up (4 KB, built by the compiler).
+using ProductTable = std::array<std::array<uint8_t, kFieldSize>, kFieldSize>;
+
+constexpr ProductTable MakeProductTable() {
+    ProductTable products{};
+    for (int a = 0; a < kFieldSize; ++a)
+        for (int b = 0; b < kFieldSize; ++b)
+            products[a][b] = kField.Multiply(static_cast<uint8_t>(a), static_cast<uint8_t>(b));
+    return products;
+}
+
+constexpr ProductTable kProducts = MakeProductTable();
+
 // Coefficients of (x - alpha^1) ... (x - alpha^count), highest degree first,
-// the leading 1 left out.
-std::vector<uint8_t> GeneratorPolynomial(int count) {
-    std::vector<uint8_t> generator(1, 1);
-    for (int root = 1; root <= count; ++root) {
-        const uint8_t alpha = kField.exp[root % (kFieldSize - 1)];
-        std::vector<uint8_t> next(generator.size() + 1, 0);
-        for (size_t i = 0; i < generator.size(); ++i) {
-            next[i] ^= generator[i];
-            next[i + 1] ^= kField.Multiply(generator[i], alpha);
-        }
-        generator = std::move(next);
+// the leading 1 left out; count values written to generator.
+constexpr void BuildGenerator(int count, uint8_t* generator) {
+    // generator[0..degree - 1] holds the polynomial of the roots so far
+    // (leading 1 implied); multiplying by (x - alpha) appends a coefficient.
+    for (int degree = 0; degree < count; ++degree) {
+        const uint8_t alpha = kField.exp[(degree + 1) % (kFieldSize - 1)];
+        generator[degree] = kField.Multiply(degree == 0 ? 1 : generator[degree - 1], alpha);
+        for (int i = degree - 1; i > 0; --i)
+            generator[i] ^= kField.Multiply(generator[i - 1], alpha);
+        if (degree > 0) generator[0] ^= alpha;
     }
-    generator.erase(generator.begin());
+}
+
+template <int Count> constexpr std::array<uint8_t, Count> MakeGenerator() {
+    std::array<uint8_t, Count> generator{};
+    BuildGenerator(Count, generator.data());
     return generator;
 }
+
+// The counts the encoder uses: 10 for the primary message, 20 for each
+// interleaved half of the secondary message.
+constexpr std::array<uint8_t, 10> kGenerator10 = MakeGenerator<10>();
+constexpr std::array<uint8_t, 20> kGenerator20 = MakeGenerator<20>();
 
 } // namespace
 
 std::vector<uint8_t> MaxiCodeCheckCodewords(const std::vector<uint8_t>& data, int count) {
-    const std::vector<uint8_t> generator = GeneratorPolynomial(count);
+    if (count <= 0) return {};
+    std::vector<uint8_t> built;
+    const uint8_t* generator = nullptr;
+    if (count == static_cast<int>(kGenerator10.size())) {
+        generator = kGenerator10.data();
+    } else if (count == static_cast<int>(kGenerator20.size())) {
+        generator = kGenerator20.data();
+    } else {
+        built.resize(static_cast<size_t>(count));
+        BuildGenerator(count, built.data());
+        generator = built.data();
+    }
     // The remainder of data * x^count divided by the generator, by long
     // division in a shift register.
-    std::vector<uint8_t> remainder(count, 0);
+    const size_t last = static_cast<size_t>(count) - 1;
+    std::vector<uint8_t> remainder(static_cast<size_t>(count), 0);
     for (uint8_t codeword : data) {
-        const uint8_t factor = (codeword & 0x3F) ^ remainder[0];
-        remainder.erase(remainder.begin());
-        remainder.push_back(0);
-        for (int i = 0; i < count; ++i)
-            remainder[i] ^= kField.Multiply(generator[i], factor);
+        const auto& byFactor = kProducts[(codeword & 0x3F) ^ remainder[0]];
+        for (size_t i = 0; i < last; ++i)
+            remainder[i] = remainder[i + 1] ^ byFactor[generator[i]];
+        remainder[last] = byFactor[generator[last]];
     }
     return remainder;
 }

@@ -1,31 +1,24 @@
 #include "symbol/pdf417/Pdf417ErrorCorrection.h"
 
 namespace pdf417 {
-namespace {
 
-int32_t Multiply(int32_t a, int32_t b) {
-    return static_cast<int32_t>((int64_t{a} * b) % kGaloisPrime);
-}
-
-int32_t Negate(int32_t a) {
-    return (kGaloisPrime - a) % kGaloisPrime;
-}
-
-} // namespace
+// Every value below stays under 929, so a product plus a sum stays under
+// 929 * 929 + 929 and fits 32 bits; one reduction per step suffices.
 
 std::vector<int32_t> GeneratorPolynomial(int32_t count) {
-    // Full polynomial, lowest power first, starting from 1.
-    std::vector<int32_t> polynomial{1};
+    if (count <= 0) return {};
+    // Lowest power first; polynomial[degree] is the leading 1 of the roots
+    // multiplied in so far, and the room above it is still 0.
+    std::vector<int32_t> polynomial(static_cast<size_t>(count) + 1, 0);
+    polynomial[0] = 1;
     int32_t root = 1;
-    for (int32_t i = 0; i < count; ++i) {
-        root = Multiply(root, 3);
-        // Multiply by (x - root).
-        std::vector<int32_t> next(polynomial.size() + 1, 0);
-        for (size_t j = 0; j < polynomial.size(); ++j) {
-            next[j + 1] = (next[j + 1] + polynomial[j]) % kGaloisPrime;
-            next[j] = (next[j] + Negate(Multiply(polynomial[j], root))) % kGaloisPrime;
-        }
-        polynomial.swap(next);
+    for (int32_t degree = 0; degree < count; ++degree) {
+        root = root * 3 % kGaloisPrime;
+        const int32_t negatedRoot = kGaloisPrime - root;
+        // Multiply by (x - root) in place, highest power first.
+        for (auto j = static_cast<size_t>(degree) + 1; j > 0; --j)
+            polynomial[j] = (polynomial[j - 1] + negatedRoot * polynomial[j]) % kGaloisPrime;
+        polynomial[0] = negatedRoot * polynomial[0] % kGaloisPrime;
     }
     polynomial.pop_back(); // the leading 1
     return polynomial;
@@ -33,20 +26,22 @@ std::vector<int32_t> GeneratorPolynomial(int32_t count) {
 
 std::vector<int32_t> ErrorCorrectionCodewords(const std::vector<int32_t>& data, int32_t count) {
     if (count <= 0) return {};
-    const std::vector<int32_t> generator = GeneratorPolynomial(count);
+    // Negated once here so that the register below only adds.
+    std::vector<int32_t> negated = GeneratorPolynomial(count);
+    for (int32_t& coefficient : negated)
+        coefficient = (kGaloisPrime - coefficient) % kGaloisPrime;
     const auto k = static_cast<size_t>(count);
     // The remainder register, highest power at k - 1.
     std::vector<int32_t> remainder(k, 0);
     for (int32_t codeword : data) {
         const int32_t feedback = (codeword + remainder[k - 1]) % kGaloisPrime;
         for (size_t j = k - 1; j > 0; --j)
-            remainder[j] =
-                (remainder[j - 1] + Negate(Multiply(feedback, generator[j]))) % kGaloisPrime;
-        remainder[0] = Negate(Multiply(feedback, generator[0]));
+            remainder[j] = (remainder[j - 1] + feedback * negated[j]) % kGaloisPrime;
+        remainder[0] = feedback * negated[0] % kGaloisPrime;
     }
     std::vector<int32_t> check(k);
     for (size_t j = 0; j < k; ++j)
-        check[j] = Negate(remainder[k - 1 - j]);
+        check[j] = (kGaloisPrime - remainder[k - 1 - j]) % kGaloisPrime;
     return check;
 }
 

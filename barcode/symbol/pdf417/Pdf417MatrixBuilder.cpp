@@ -2,21 +2,31 @@
 
 #include "symbol/pdf417/Pdf417Patterns.h"
 
+#include <algorithm>
+
 namespace pdf417 {
 namespace {
 
+// Writes one row left to right straight into the matrix; a pattern that
+// would run past the row's end is cut off there.
 class RowWriter {
   public:
-    RowWriter(SymbolMatrix& matrix, int32_t row) : matrix_(matrix), row_(row) {}
+    RowWriter(SymbolMatrix& matrix, int32_t row)
+        : modules_(matrix.dark.data() +
+                   static_cast<size_t>(row) * static_cast<size_t>(matrix.columns)),
+          end_(matrix.columns) {}
 
     void Put(ModulePattern pattern) {
-        for (int32_t bit = pattern.width - 1; bit >= 0; --bit)
-            matrix_.Set(row_, column_++, ((pattern.bits >> bit) & 1U) != 0);
+        const int32_t width = std::max(0, std::min(pattern.width, end_ - column_));
+        uint8_t* out = modules_ + column_;
+        for (int32_t i = 0; i < width; ++i)
+            out[i] = static_cast<uint8_t>((pattern.bits >> (pattern.width - 1 - i)) & 1U);
+        column_ += width;
     }
 
   private:
-    SymbolMatrix& matrix_;
-    int32_t row_;
+    uint8_t* modules_;
+    int32_t end_;
     int32_t column_ = 0;
 };
 

@@ -23,6 +23,7 @@ constexpr uint16_t kCentreRowAddressPatterns[kRowAddressPatternCount] = {
 };
 
 int32_t Wrap(int32_t value, int32_t count) {
+    if (value >= 0 && value < count) return value;
     return ((value % count) + count) % count;
 }
 
