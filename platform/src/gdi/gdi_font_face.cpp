@@ -198,6 +198,8 @@ void FontFace::Realize(const DeviceFontSize& size) {
     realized_ = size;
     glyphs_.fill(std::nullopt);
     drawnAdvances_.fill(std::nullopt);
+    for (auto& glyph : renderedGlyphs_)
+        glyph.reset();
 
     ppem_ = PpemForHeight(tables_, size.height);
     if (FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(ppem_)) != 0) {
@@ -338,8 +340,78 @@ int FontFace::DrawnAdvance(unsigned char character) {
     return *cached;
 }
 
+namespace {
+
+// Glyphs up to this many pixels are kept whole (a 200-pixel glyph is 40,000);
+// larger ones, such as a huge font on a page, are drawn clipped each time.
+constexpr uint64_t kMaxCachedGlyphPixels = 1u << 20;
+
+void SetGlyphBits(const unsigned char* bits, int pitch, unsigned width, unsigned rows, int64_t left,
+                  int64_t top, Raster& raster, uint32_t color) {
+    const int64_t firstRow = std::max<int64_t>(0, -top);
+    const int64_t endRow = std::min<int64_t>(rows, int64_t(raster.height) - top);
+    const int64_t firstColumn = std::max<int64_t>(0, -left);
+    const int64_t endColumn = std::min<int64_t>(width, int64_t(raster.width) - left);
+    for (int64_t row = firstRow; row < endRow; ++row) {
+        const unsigned char* line = bits + static_cast<size_t>(row) * pitch;
+        uint32_t* pixels = raster.pixels.data() + static_cast<size_t>(top + row) * raster.width;
+        for (int64_t column = firstColumn; column < endColumn; ++column)
+            if (line[column >> 3] & (0x80 >> (column & 7))) pixels[left + column] = color;
+    }
+}
+
+} // namespace
+
+bool FontFace::RenderWhole(unsigned char character, RenderedGlyph& glyph) {
+    if (!LoadOutline(GlyphIndex(character), true)) return false;
+    FT_Outline& outline = face_->glyph->outline;
+    if (!IsIdentity(rendered_)) FT_Outline_Transform(&outline, &rendered_);
+    FT_BBox box;
+    FT_Outline_Get_CBox(&outline, &box);
+    const int64_t left = FloorToPixels(box.xMin), right = CeilToPixels(box.xMax);
+    const int64_t top = -CeilToPixels(box.yMax), bottom = -FloorToPixels(box.yMin);
+    if (right - left <= 0 || bottom - top <= 0 ||
+        static_cast<uint64_t>(right - left) * static_cast<uint64_t>(bottom - top) >
+            kMaxCachedGlyphPixels)
+        return false;
+    glyph.left = left;
+    glyph.top = top;
+    glyph.width = static_cast<unsigned>(right - left);
+    glyph.rows = static_cast<unsigned>(bottom - top);
+    glyph.pitch = static_cast<int>((glyph.width + 7) / 8);
+    glyph.bits.assign(static_cast<size_t>(glyph.pitch) * glyph.rows, 0);
+    FT_Bitmap bitmap{};
+    bitmap.rows = glyph.rows;
+    bitmap.width = glyph.width;
+    bitmap.pitch = glyph.pitch;
+    bitmap.buffer = glyph.bits.data();
+    bitmap.num_grays = 2;
+    bitmap.pixel_mode = FT_PIXEL_MODE_MONO;
+    // Bitmap (0, 0) is the bottom left corner of the glyph's lowest row.
+    FT_Outline_Translate(&outline, static_cast<FT_Pos>(-left * 64),
+                         static_cast<FT_Pos>(bottom * 64));
+    if (FT_Outline_Get_Bitmap(Library(), &outline, &bitmap) != 0)
+        glyph.bits.assign(glyph.bits.size(), 0);
+    return true;
+}
+
 void FontFace::Draw(unsigned char character, int64_t penX, int64_t penY, Raster& raster,
                     uint32_t color) {
+    std::optional<RenderedGlyph>& cached = renderedGlyphs_[character];
+    if (!cached) {
+        RenderedGlyph glyph;
+        if (!RenderWhole(character, glyph)) {
+            DrawClipped(character, penX, penY, raster, color);
+            return;
+        }
+        cached = std::move(glyph);
+    }
+    SetGlyphBits(cached->bits.data(), cached->pitch, cached->width, cached->rows,
+                 penX + cached->left, penY + cached->top, raster, color);
+}
+
+void FontFace::DrawClipped(unsigned char character, int64_t penX, int64_t penY, Raster& raster,
+                           uint32_t color) {
     if (!LoadOutline(GlyphIndex(character), true)) return;
     FT_Outline& outline = face_->glyph->outline;
     if (!IsIdentity(rendered_)) FT_Outline_Transform(&outline, &rendered_);
@@ -369,13 +441,7 @@ void FontFace::Draw(unsigned char character, int64_t penX, int64_t penY, Raster&
     FT_Outline_Translate(&outline, static_cast<FT_Pos>((penX - left) * 64),
                          static_cast<FT_Pos>((bottom - penY) * 64));
     if (FT_Outline_Get_Bitmap(Library(), &outline, &bitmap) != 0) return;
-
-    for (unsigned row = 0; row < rows; ++row) {
-        const unsigned char* line = bits.data() + static_cast<size_t>(row) * pitch;
-        for (unsigned column = 0; column < width; ++column)
-            if (line[column >> 3] & (0x80 >> (column & 7)))
-                raster.Set(static_cast<int>(left + column), static_cast<int>(top + row), color);
-    }
+    SetGlyphBits(bits.data(), pitch, width, rows, left, top, raster, color);
 }
 
 } // namespace gdi

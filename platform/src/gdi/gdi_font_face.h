@@ -67,6 +67,23 @@ class FontFace {
     void Draw(unsigned char character, int64_t penX, int64_t penY, Raster& raster, uint32_t color);
 
   private:
+    // A drawn glyph kept at the realized size: its monochrome bits and where
+    // they lie relative to the pen. Pens sit on whole pixels, so the same
+    // bits serve every position.
+    struct RenderedGlyph {
+        int64_t left = 0; // from the pen to the bitmap's left column
+        int64_t top = 0;  // from the pen (baseline) to the bitmap's top row
+        unsigned width = 0;
+        unsigned rows = 0;
+        int pitch = 0;
+        std::vector<unsigned char> bits;
+    };
+    // Renders a glyph whole into its cache entry; false when it has no
+    // outline or is too large to keep (then it is drawn clipped, uncached).
+    bool RenderWhole(unsigned char character, RenderedGlyph& glyph);
+    void DrawClipped(unsigned char character, int64_t penX, int64_t penY, Raster& raster,
+                     uint32_t color);
+
     FontFace() = default;
     bool Load(const std::string& path, int index, const LOGFONTA& logfont);
     FT_UInt GlyphIndex(unsigned char character) const;
@@ -96,6 +113,7 @@ class FontFace {
     bool monochromeHinting_ = false;
     std::array<std::optional<GlyphMetrics>, 256> glyphs_;
     std::array<std::optional<int>, 256> drawnAdvances_;
+    std::array<std::optional<RenderedGlyph>, 256> renderedGlyphs_;
 };
 
 } // namespace gdi

@@ -11,6 +11,7 @@
 #include "gdi_text_units.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <mutex>
 #include <new>
@@ -54,11 +55,37 @@ long DeviceEscapement(const LOGFONTA& logfont, const TextUnits& units) {
     return units.Mirrored() ? -static_cast<long>(logfont.lfEscapement) : logfont.lfEscapement;
 }
 
+bool SameLogfont(const LOGFONTA& a, const LOGFONTA& b) {
+    return std::memcmp(&a, &b, offsetof(LOGFONTA, lfFaceName)) == 0 &&
+           std::strncmp(a.lfFaceName, b.lfFaceName, LF_FACESIZE) == 0;
+}
+
+// The faces of the fonts made last. A program (the barcode library among
+// them) creates and deletes the same font for every text it writes; opening
+// the face and rendering its glyphs again each time would cost more than
+// drawing the text. Every use realizes the face first and all of them run
+// under the GDI lock, so fonts of equal LOGFONTs can share one face.
+std::shared_ptr<FontFace> SharedFace(const LOGFONTA& logfont) {
+    constexpr size_t kKeptFaces = 8;
+    static auto* recent = new std::vector<std::pair<LOGFONTA, std::shared_ptr<FontFace>>>;
+    for (size_t i = 0; i < recent->size(); ++i)
+        if (SameLogfont((*recent)[i].first, logfont)) {
+            std::rotate(recent->begin(), recent->begin() + static_cast<std::ptrdiff_t>(i),
+                        recent->begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return recent->front().second;
+        }
+    std::shared_ptr<FontFace> face = FontFace::Open(logfont);
+    if (!face) return nullptr;
+    recent->insert(recent->begin(), {logfont, face});
+    if (recent->size() > kKeptFaces) recent->pop_back();
+    return face;
+}
+
 // The font of the DC, opened and realized at the DC's mapping; null when no
 // usable font is installed.
 FontFace* RealizedFont(DeviceContext& dc, const TextUnits& units) {
     GdiObject& font = CurrentFont(dc);
-    if (!font.face) font.face = FontFace::Open(font.logfont);
+    if (!font.face) font.face = SharedFace(font.logfont);
     if (!font.face) return nullptr;
     DeviceFontSize size;
     size.height = units.FontSizeToDevice(font.logfont.lfHeight);

@@ -23,9 +23,11 @@ void FillRectangle(Raster& raster, int64_t left, int64_t top, int64_t right, int
     top = std::max<int64_t>(top, 0);
     right = std::min<int64_t>(right, raster.width);
     bottom = std::min<int64_t>(bottom, raster.height);
-    for (int64_t y = top; y < bottom; ++y)
-        for (int64_t x = left; x < right; ++x)
-            raster.Set(static_cast<int>(x), static_cast<int>(y), color);
+    if (left >= right) return;
+    for (int64_t y = top; y < bottom; ++y) {
+        uint32_t* row = raster.pixels.data() + static_cast<size_t>(y) * raster.width;
+        std::fill(row + left, row + right, color);
+    }
 }
 
 // The span of pixel centres on row y (centre y + 0.5) inside the quad.
