@@ -255,18 +255,30 @@ StretchedImage Halftone(RECT area, const DeviceSpan& dst, const DeviceSpan& src,
             static_cast<unsigned char>(float(start) + float(end - start) * delta + 0.5f));
     };
     auto channel = [](uint32_t pixel, int shift) { return int((pixel >> shift) & 0xFF); };
+    // The columns step the same way on every row: where each one samples is
+    // worked out once.
+    struct Tap {
+        int x0, x1;
+        float dx;
+    };
+    std::vector<Tap> taps(static_cast<size_t>(dstWidth));
+    float fx = float(mirroredX ? source.right - 1 : source.left);
+    for (Tap& tap : taps) {
+        fx = clampf(fx, float(source.left), float(source.right - 1));
+        tap.x0 = static_cast<int>(fx);
+        tap.x1 = std::clamp(tap.x0 + 1, int(source.left), int(source.right - 1));
+        tap.dx = fx - float(tap.x0);
+        fx += stepX;
+    }
     float fy = float(mirroredY ? source.bottom - 1 : source.top);
     for (int row = 0; row < dstHeight; ++row) {
         fy = clampf(fy, float(source.top), float(source.bottom - 1));
         int y0 = static_cast<int>(fy);
         int y1 = std::clamp(y0 + 1, int(source.top), int(source.bottom - 1));
         float dy = fy - float(y0);
-        float fx = float(mirroredX ? source.right - 1 : source.left);
         for (int column = 0; column < dstWidth; ++column) {
-            fx = clampf(fx, float(source.left), float(source.right - 1));
-            int x0 = static_cast<int>(fx);
-            int x1 = std::clamp(x0 + 1, int(source.left), int(source.right - 1));
-            float dx = fx - float(x0);
+            const int x0 = taps[size_t(column)].x0, x1 = taps[size_t(column)].x1;
+            const float dx = taps[size_t(column)].dx;
             uint32_t c00 = read(x0, y0), c01 = read(x1, y0), c10 = read(x0, y1), c11 = read(x1, y1);
             // Four equal neighbours blend to themselves (a blend of equal
             // values rounds back to the value): the inside of every bar
@@ -282,7 +294,6 @@ StretchedImage Halftone(RECT area, const DeviceSpan& dst, const DeviceSpan& src,
             }
             if (monochrome) value = gdi::NearestBlackOrWhite(value);
             image.Put(area.left + column, area.top + row, value);
-            fx += stepX;
         }
         fy += stepY;
     }
@@ -405,6 +416,13 @@ BOOL Blit(HDC destination, int x, int y, int width, int height, HDC source, int 
         // stretch reports an error (and StretchBlt fails) rather than
         // drawing nothing.
         if (!image.Drawn()) return mode == HALFTONE ? TRUE : FALSE;
+        if (rop == SRCCOPY) { // the copy a program almost always asks for
+            for (int row = dstVisible.top; row < dstVisible.bottom; ++row)
+                for (int column = dstVisible.left; column < dstVisible.right; ++column)
+                    if (image.Written(column, row))
+                        target->Set(column, row, image.At(column, row) & gdi::kRgbMask);
+            return TRUE;
+        }
         for (int row = dstVisible.top; row < dstVisible.bottom; ++row)
             for (int column = dstVisible.left; column < dstVisible.right; ++column)
                 if (image.Written(column, row))

@@ -180,7 +180,20 @@ XFORM WorldToDevice(const DcState& state) {
 }
 
 POINT LogicalToDevice(const DeviceContext& dc, POINT logical) {
-    return Apply(WorldToDevice(dc.state), logical);
+    const DcState& state = dc.state;
+    const XFORM& world = state.worldTransform;
+    // Equal extents and no world transform (MM_TEXT above all) only shift:
+    // the same sum, in the same precision, as the full transform gives.
+    if (state.windowExt.cx == state.viewportExt.cx && state.windowExt.cy == state.viewportExt.cy &&
+        state.windowExt.cx != 0 && state.windowExt.cy != 0 && world.eM11 == 1.0f &&
+        world.eM12 == 0.0f && world.eM21 == 0.0f && world.eM22 == 1.0f && world.eDx == 0.0f &&
+        world.eDy == 0.0f) {
+        const auto dx = static_cast<FLOAT>(double(state.viewportOrg.x) - double(state.windowOrg.x));
+        const auto dy = static_cast<FLOAT>(double(state.viewportOrg.y) - double(state.windowOrg.y));
+        return {gdi::RoundCoordinate(double(logical.x) + dx),
+                gdi::RoundCoordinate(double(logical.y) + dy)};
+    }
+    return Apply(WorldToDevice(state), logical);
 }
 
 POINT DeviceToLogical(const DeviceContext& dc, POINT device) {
