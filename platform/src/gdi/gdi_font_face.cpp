@@ -355,8 +355,18 @@ void SetGlyphBits(const unsigned char* bits, int pitch, unsigned width, unsigned
     for (int64_t row = firstRow; row < endRow; ++row) {
         const unsigned char* line = bits + static_cast<size_t>(row) * pitch;
         uint32_t* pixels = raster.pixels.data() + static_cast<size_t>(top + row) * raster.width;
-        for (int64_t column = firstColumn; column < endColumn; ++column)
-            if (line[column >> 3] & (0x80 >> (column & 7))) pixels[left + column] = color;
+        for (int64_t column = firstColumn; column < endColumn;) {
+            // Large glyphs are mostly whole bytes of paper or ink.
+            const unsigned char byte = line[column >> 3];
+            if ((column & 7) == 0 && column + 8 <= endColumn && (byte == 0 || byte == 0xFF)) {
+                if (byte == 0xFF)
+                    std::fill(pixels + left + column, pixels + left + column + 8, color);
+                column += 8;
+                continue;
+            }
+            if (byte & (0x80 >> (column & 7))) pixels[left + column] = color;
+            ++column;
+        }
     }
 }
 
