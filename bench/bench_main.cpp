@@ -21,6 +21,10 @@ constexpr int kDpi = 600;
 constexpr int kPagePixels = 3000; // 5 inches: room for the largest symbol
 constexpr double kTargetRatio = 0.5;
 
+// How long each operation is timed; --quick times each once, so that the
+// test command can check that every case still runs.
+TimingOptions timing;
+
 struct Measured {
     std::string peerName;
     double ours = 0;
@@ -37,7 +41,7 @@ std::string Micro(double nanoseconds) {
 bool TimeFastestPeer(const BenchCase& c, Measured& result) {
     result.peer = -1;
     for (const NamedOperation& peer : c.peers) {
-        const double time = TimePerOperation(peer.run);
+        const double time = TimePerOperation(peer.run, timing);
         std::printf("    (a) %-18s %s\n", peer.name.c_str(), Micro(time).c_str());
         if (time < 0) {
             std::printf("    %s refuses the data of %s\n", peer.name.c_str(), c.name.c_str());
@@ -58,14 +62,14 @@ bool MeasureCase(const BenchCase& c, PrintRunner& printer, Measured& encoder, Me
                     c.printCommand.c_str());
         return false;
     }
-    encoder.ours = TimePerOperation(c.ourEncoder);
+    encoder.ours = TimePerOperation(c.ourEncoder, timing);
     if (encoder.ours < 0) {
         std::printf("    our encoder fails on the data\n");
         return false;
     }
     if (!TimeFastestPeer(c, encoder)) return false;
-    print.ours = TimePerOperation([&] { return printer.Print(c.printCommand); });
-    print.peer = TimePerOperation(c.zintPrint);
+    print.ours = TimePerOperation([&] { return printer.Print(c.printCommand); }, timing);
+    print.peer = TimePerOperation(c.zintPrint, timing);
     print.peerName = "zint buffer";
     return print.ours > 0 && print.peer > 0;
 }
@@ -131,6 +135,8 @@ int Loop(const std::vector<BenchCase>& cases, PrintRunner& printer, const std::s
 } // namespace
 
 // bench                           every case
+// bench --quick                   every case, each operation timed once (a check
+//                                 that every case runs, not a measure)
 // bench --loop CASE encode|print SECONDS   one operation repeated (profiling)
 int main(int argc, char** argv) {
     PrintRunner printer(kPagePixels, kPagePixels, kDpi);
@@ -141,6 +147,10 @@ int main(int argc, char** argv) {
     const std::vector<BenchCase> cases = MakeBenchCases();
     if (argc == 5 && std::string(argv[1]) == "--loop")
         return Loop(cases, printer, argv[2], argv[3], std::atof(argv[4]));
+    if (argc == 2 && std::string(argv[1]) == "--quick") {
+        timing.minimumBatchSeconds = 0;
+        timing.batches = 1;
+    }
     std::printf("Per symbol: best of 5 batches of at least 50 ms each. Ratio = ours / peer,\n"
                 "lower is better; * marks a ratio above %.2f.\n\n",
                 kTargetRatio);

@@ -35,6 +35,18 @@ configure_and_build() {
 run_step "Linux build" configure_and_build build/linux
 run_step "Linux tests" ctest --test-dir build/linux -j "$jobs" --output-on-failure
 
+# The benchmark is its own command (scripts/bench.sh); here every case runs
+# once, so that a change that breaks a case or lets a print request's
+# allocations grow fails the tests.
+bench_runs() {
+    cmake --build build/linux -j "$jobs" --target bench >/dev/null &&
+        BARCODE_WINDIR="$root/build/linux/test-home/windows" \
+        BARCODE_DOSROOT="$root/build/linux/test-home/drives" \
+        build/linux/bin/bench --quick >build/linux/bench-quick.log 2>&1 ||
+        { tail -30 build/linux/bench-quick.log; return 1; }
+}
+run_step "Benchmark cases run" bench_runs
+
 run_step "Windows 32-bit build" configure_and_build build/win32 \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBARCODE_NATIVE_BUILD_DIR="$root/build/linux"
 
