@@ -15,21 +15,6 @@ constexpr int32_t kAutomaticSize = -1;
 constexpr int32_t kAutomaticQrMode = 4;
 constexpr int32_t kQrLevelM = 1;
 
-int32_t EncodeByCode(const SymbolParams& params, const std::string& data, SymbolMatrix& matrix) {
-    switch (params.libraryCode) {
-    case kLibDataMatrix:
-        return EncodeDataMatrix(params, data, matrix);
-    case kLibQrCode:
-        return EncodeQrCode(params, data, matrix);
-    case kLibPdf417:
-    case kLibPdf417Truncated:
-    case kLibMicroPdf417:
-        return EncodePdf417(params, data, matrix);
-    default:
-        return EncodeCode16k49(params, data, matrix);
-    }
-}
-
 } // namespace
 
 SymbolParams DefaultSymbolParams(int32_t libraryCode) {
@@ -62,7 +47,7 @@ bool EncodeOurLinear(const LinearRequest& request) {
 
 bool EncodeOurMatrix(const SymbolParams& params, const std::string& data) {
     SymbolMatrix matrix;
-    return EncodeByCode(params, data, matrix) == 0 && matrix.rows > 0;
+    return EncodeSymbolMatrix(params, data, matrix) == 0 && matrix.rows > 0;
 }
 
 bool EncodeOurMaxiCode(const std::string& data) {
@@ -72,6 +57,6 @@ bool EncodeOurMaxiCode(const std::string& data) {
 
 std::string OurMatrixShape(const SymbolParams& params, const std::string& data) {
     SymbolMatrix matrix;
-    if (EncodeByCode(params, data, matrix) != 0) return "failed";
+    if (EncodeSymbolMatrix(params, data, matrix) != 0) return "failed";
     return std::to_string(matrix.columns) + "x" + std::to_string(matrix.rows);
 }

@@ -37,22 +37,7 @@ void EncodeMatrixSymbol(int32_t code, FuzzInput& input) {
     SymbolParams params = MatrixParams(code, input);
     std::string data = input.Rest();
     SymbolMatrix matrix;
-    switch (code) {
-    case 86:
-        EncodeDataMatrix(params, data, matrix);
-        break;
-    case 28:
-        EncodeQrCode(params, data, matrix);
-        break;
-    case 16:
-    case 87:
-    case 88:
-        EncodePdf417(params, data, matrix);
-        break;
-    default:
-        EncodeCode16k49(params, data, matrix);
-        break;
-    }
+    EncodeSymbolMatrix(params, data, matrix);
 }
 
 } // namespace

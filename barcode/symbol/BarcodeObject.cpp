@@ -134,29 +134,7 @@ int32_t CBarcodeObject::Encode(const std::string& data, const std::string& text)
 // may differ in height, inside a light margin.
 int32_t CBarcodeObject::EncodeMatrix(const std::string& data) {
     if (params_.libraryCode == kLibMaxiCode) return EncodeMaxiCodeSymbol(data);
-    int32_t result = -kSymbolUnknownLibraryCode;
-    switch (params_.libraryCode) {
-    case kLibPdf417:
-    case kLibPdf417Truncated:
-    case kLibMicroPdf417:
-        result = EncodePdf417(params_, data, matrix_);
-        break;
-    case kLibDataMatrix:
-        result = EncodeDataMatrix(params_, data, matrix_);
-        break;
-    case kLibQrCode:
-        result = EncodeQrCode(params_, data, matrix_);
-        break;
-    case kLibCode49:
-    case kLibCode16kAuto:
-    case kLibCode16kAuto + 1:
-    case kLibCode16kAuto + 2:
-    case kLibCode16kC:
-        result = EncodeCode16k49(params_, data, matrix_);
-        break;
-    default:
-        break;
-    }
+    const int32_t result = EncodeSymbolMatrix(params_, data, matrix_);
     if (result != 0) return result;
     isMatrix_ = true;
     if (matrix_.drawUnrotated) params_.rotation = 0;

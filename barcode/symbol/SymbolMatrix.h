@@ -32,8 +32,8 @@ struct SymbolMatrix {
         dark.assign(static_cast<size_t>(newRows) * static_cast<size_t>(newColumns), 0);
     }
     void Set(int32_t row, int32_t column, bool isDark) {
-        dark[static_cast<size_t>(row) * static_cast<size_t>(columns) + static_cast<size_t>(column)] =
-            isDark ? 1 : 0;
+        dark[static_cast<size_t>(row) * static_cast<size_t>(columns) +
+             static_cast<size_t>(column)] = isDark ? 1 : 0;
     }
 };
 
@@ -44,3 +44,7 @@ int32_t EncodePdf417(const SymbolParams& params, const std::string& data, Symbol
 int32_t EncodeDataMatrix(const SymbolParams& params, const std::string& data, SymbolMatrix& matrix);
 int32_t EncodeQrCode(const SymbolParams& params, const std::string& data, SymbolMatrix& matrix);
 int32_t EncodeCode16k49(const SymbolParams& params, const std::string& data, SymbolMatrix& matrix);
+// The encoder of params.libraryCode among those above; -kSymbolUnknownLibraryCode
+// for any other code (MaxiCode and the linear codes have encoders of their own).
+int32_t EncodeSymbolMatrix(const SymbolParams& params, const std::string& data,
+                           SymbolMatrix& matrix);
