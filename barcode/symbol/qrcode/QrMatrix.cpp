@@ -172,30 +172,16 @@ template <int kMask> void ApplyMaskPattern(uint8_t* cell, int size, uint8_t func
                                           QrMaskInverts(kMask, row, column));
 }
 
+using MaskPatternApplier = void (*)(uint8_t* cell, int size, uint8_t functionBit);
+constexpr MaskPatternApplier kMaskPatternAppliers[kQrMaskCount] = {
+    &ApplyMaskPattern<0>, &ApplyMaskPattern<1>, &ApplyMaskPattern<2>, &ApplyMaskPattern<3>,
+    &ApplyMaskPattern<4>, &ApplyMaskPattern<5>, &ApplyMaskPattern<6>, &ApplyMaskPattern<7>};
+
 } // namespace
 
 void CQRMatrix::ApplyMask(int mask) {
-    uint8_t* cells = cells_.data();
-    switch (mask) {
-    case 0:
-        return ApplyMaskPattern<0>(cells, size_, kLightFunction);
-    case 1:
-        return ApplyMaskPattern<1>(cells, size_, kLightFunction);
-    case 2:
-        return ApplyMaskPattern<2>(cells, size_, kLightFunction);
-    case 3:
-        return ApplyMaskPattern<3>(cells, size_, kLightFunction);
-    case 4:
-        return ApplyMaskPattern<4>(cells, size_, kLightFunction);
-    case 5:
-        return ApplyMaskPattern<5>(cells, size_, kLightFunction);
-    case 6:
-        return ApplyMaskPattern<6>(cells, size_, kLightFunction);
-    case 7:
-        return ApplyMaskPattern<7>(cells, size_, kLightFunction);
-    default:
-        return;
-    }
+    if (mask < 0 || mask >= kQrMaskCount) return;
+    kMaskPatternAppliers[mask](cells_.data(), size_, kLightFunction);
 }
 
 // Bit 14 is the most significant: one copy around the upper left finder,
