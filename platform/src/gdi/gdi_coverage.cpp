@@ -111,17 +111,7 @@ bool Coverage::Empty() const {
 
 void Coverage::Fill(Raster& raster, const Paint& paint) const {
     ForEachSpan([&](int y, int left, int right) {
-        if (y < 0 || y >= raster.height) return;
-        left = std::max(left, 0);
-        right = std::min(right, raster.width);
-        if (left >= right) return;
-        uint32_t* row = raster.pixels.data() + static_cast<size_t>(y) * raster.width;
-        if (!paint.dithered) {
-            std::fill(row + left, row + right, paint.pixel);
-            return;
-        }
-        for (int x = left; x < right; ++x)
-            row[x] = paint.At(x, y);
+        FillRect(raster, RECT{left, y, right, y + 1}, paint, kRop2CopyPen);
     });
 }
 

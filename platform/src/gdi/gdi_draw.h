@@ -93,6 +93,7 @@ bool RopUsesSource(DWORD rop);
 // The binary operation (R2_BLACK = 1 ... R2_WHITE = 16) a source-free
 // ternary raster operation stands for.
 int Rop2FromRop(DWORD rop);
+inline constexpr int kRop2CopyPen = 13; // R2_COPYPEN: the paint replaces the pixel
 uint32_t ApplyRop2(int rop2, uint32_t pen, uint32_t destination);
 // A ternary raster operation (bits 16..23 of the code) on pattern, source
 // and destination.

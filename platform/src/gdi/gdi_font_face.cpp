@@ -372,36 +372,50 @@ void SetGlyphBits(const unsigned char* bits, int pitch, unsigned width, unsigned
 
 } // namespace
 
-bool FontFace::RenderWhole(unsigned char character, RenderedGlyph& glyph) {
+bool FontFace::LoadDrawnOutline(unsigned char character, FT_BBox& box) {
     if (!LoadOutline(GlyphIndex(character), true)) return false;
     FT_Outline& outline = face_->glyph->outline;
     if (!IsIdentity(rendered_)) FT_Outline_Transform(&outline, &rendered_);
-    FT_BBox box;
     FT_Outline_Get_CBox(&outline, &box);
+    return true;
+}
+
+// The loaded outline in width x rows monochrome bits whose bottom left
+// corner lies at the whole pixel (x, y) of the outline's coordinates (y up);
+// all clear when FreeType cannot render it.
+std::vector<unsigned char> FontFace::RasterizeLoaded(int64_t x, int64_t y, unsigned width,
+                                                     unsigned rows, int pitch) {
+    std::vector<unsigned char> bits(static_cast<size_t>(pitch) * rows, 0);
+    FT_Bitmap bitmap{};
+    bitmap.rows = rows;
+    bitmap.width = width;
+    bitmap.pitch = pitch;
+    bitmap.buffer = bits.data();
+    bitmap.num_grays = 2;
+    bitmap.pixel_mode = FT_PIXEL_MODE_MONO;
+    FT_Outline& outline = face_->glyph->outline;
+    FT_Outline_Translate(&outline, static_cast<FT_Pos>(-x * 64), static_cast<FT_Pos>(-y * 64));
+    if (FT_Outline_Get_Bitmap(Library(), &outline, &bitmap) != 0)
+        std::fill(bits.begin(), bits.end(), 0);
+    return bits;
+}
+
+bool FontFace::RenderWhole(unsigned char character, RenderedGlyph& glyph) {
+    glyph = RenderedGlyph{}; // a glyph without outline or ink draws nothing
+    FT_BBox box;
+    if (!LoadDrawnOutline(character, box)) return true;
     const int64_t left = FloorToPixels(box.xMin), right = CeilToPixels(box.xMax);
     const int64_t top = -CeilToPixels(box.yMax), bottom = -FloorToPixels(box.yMin);
-    if (right - left <= 0 || bottom - top <= 0 ||
-        static_cast<uint64_t>(right - left) * static_cast<uint64_t>(bottom - top) >
-            kMaxCachedGlyphPixels)
+    if (right - left <= 0 || bottom - top <= 0) return true;
+    if (static_cast<uint64_t>(right - left) * static_cast<uint64_t>(bottom - top) >
+        kMaxCachedGlyphPixels)
         return false;
     glyph.left = left;
     glyph.top = top;
     glyph.width = static_cast<unsigned>(right - left);
     glyph.rows = static_cast<unsigned>(bottom - top);
     glyph.pitch = static_cast<int>((glyph.width + 7) / 8);
-    glyph.bits.assign(static_cast<size_t>(glyph.pitch) * glyph.rows, 0);
-    FT_Bitmap bitmap{};
-    bitmap.rows = glyph.rows;
-    bitmap.width = glyph.width;
-    bitmap.pitch = glyph.pitch;
-    bitmap.buffer = glyph.bits.data();
-    bitmap.num_grays = 2;
-    bitmap.pixel_mode = FT_PIXEL_MODE_MONO;
-    // Bitmap (0, 0) is the bottom left corner of the glyph's lowest row.
-    FT_Outline_Translate(&outline, static_cast<FT_Pos>(-left * 64),
-                         static_cast<FT_Pos>(bottom * 64));
-    if (FT_Outline_Get_Bitmap(Library(), &outline, &bitmap) != 0)
-        glyph.bits.assign(glyph.bits.size(), 0);
+    glyph.bits = RasterizeLoaded(left, -bottom, glyph.width, glyph.rows, glyph.pitch);
     return true;
 }
 
@@ -422,35 +436,19 @@ void FontFace::Draw(unsigned char character, int64_t penX, int64_t penY, Raster&
 
 void FontFace::DrawClipped(unsigned char character, int64_t penX, int64_t penY, Raster& raster,
                            uint32_t color) {
-    if (!LoadOutline(GlyphIndex(character), true)) return;
-    FT_Outline& outline = face_->glyph->outline;
-    if (!IsIdentity(rendered_)) FT_Outline_Transform(&outline, &rendered_);
     FT_BBox box;
-    FT_Outline_Get_CBox(&outline, &box);
-
+    if (!LoadDrawnOutline(character, box)) return;
     // The device pixels the glyph may touch, clipped to the raster.
     const int64_t left = std::max<int64_t>(penX + FloorToPixels(box.xMin), 0);
     const int64_t right = std::min<int64_t>(penX + CeilToPixels(box.xMax), raster.width);
     const int64_t top = std::max<int64_t>(penY - CeilToPixels(box.yMax), 0);
     const int64_t bottom = std::min<int64_t>(penY - FloorToPixels(box.yMin), raster.height);
     if (left >= right || top >= bottom) return;
-
     const auto width = static_cast<unsigned>(right - left);
     const auto rows = static_cast<unsigned>(bottom - top);
     const auto pitch = static_cast<int>((width + 7) / 8);
-    std::vector<unsigned char> bits(static_cast<size_t>(pitch) * rows, 0);
-    FT_Bitmap bitmap{};
-    bitmap.rows = rows;
-    bitmap.width = width;
-    bitmap.pitch = pitch;
-    bitmap.buffer = bits.data();
-    bitmap.num_grays = 2;
-    bitmap.pixel_mode = FT_PIXEL_MODE_MONO;
-
-    // Bitmap (0, 0) is the bottom left corner of device pixel (left, bottom - 1).
-    FT_Outline_Translate(&outline, static_cast<FT_Pos>((penX - left) * 64),
-                         static_cast<FT_Pos>((bottom - penY) * 64));
-    if (FT_Outline_Get_Bitmap(Library(), &outline, &bitmap) != 0) return;
+    const std::vector<unsigned char> bits =
+        RasterizeLoaded(left - penX, penY - bottom, width, rows, pitch);
     SetGlyphBits(bits.data(), pitch, width, rows, left, top, raster, color);
 }
 

@@ -78,8 +78,14 @@ class FontFace {
         int pitch = 0;
         std::vector<unsigned char> bits;
     };
-    // Renders a glyph whole into its cache entry; false when it has no
-    // outline or is too large to keep (then it is drawn clipped, uncached).
+    // Loads a character's outline as it is drawn (hinted for drawing,
+    // transformed) and its control box; false when there is no outline.
+    bool LoadDrawnOutline(unsigned char character, FT_BBox& box);
+    std::vector<unsigned char> RasterizeLoaded(int64_t x, int64_t y, unsigned width, unsigned rows,
+                                               int pitch);
+    // Renders a glyph whole into its cache entry (empty when it has no
+    // outline or no ink); false when it is too large to keep, and then it is
+    // drawn clipped, uncached.
     bool RenderWhole(unsigned char character, RenderedGlyph& glyph);
     void DrawClipped(unsigned char character, int64_t penX, int64_t penY, Raster& raster,
                      uint32_t color);

@@ -1,6 +1,8 @@
 // Quadrilateral fill for text backgrounds and lines (see gdi_text_paint.h).
 #include "gdi_text_paint.h"
 
+#include "gdi_draw.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -19,15 +21,14 @@ bool IsAxisParallel(const DeviceQuad& q) {
 
 void FillRectangle(Raster& raster, int64_t left, int64_t top, int64_t right, int64_t bottom,
                    uint32_t color) {
-    left = std::max<int64_t>(left, 0);
-    top = std::max<int64_t>(top, 0);
-    right = std::min<int64_t>(right, raster.width);
-    bottom = std::min<int64_t>(bottom, raster.height);
-    if (left >= right) return;
-    for (int64_t y = top; y < bottom; ++y) {
-        uint32_t* row = raster.pixels.data() + static_cast<size_t>(y) * raster.width;
-        std::fill(row + left, row + right, color);
-    }
+    // Clamped first: the quad's corners may lie beyond a LONG.
+    const RECT rect{static_cast<LONG>(std::clamp<int64_t>(left, 0, raster.width)),
+                    static_cast<LONG>(std::clamp<int64_t>(top, 0, raster.height)),
+                    static_cast<LONG>(std::clamp<int64_t>(right, 0, raster.width)),
+                    static_cast<LONG>(std::clamp<int64_t>(bottom, 0, raster.height))};
+    Paint paint;
+    paint.pixel = color;
+    FillRect(raster, rect, paint, kRop2CopyPen);
 }
 
 // The span of pixel centres on row y (centre y + 0.5) inside the quad.
