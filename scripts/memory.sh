@@ -37,8 +37,8 @@ run_sanitized_suite() {
     echo "== The native tests with AddressSanitizer, LeakSanitizer and UBSan (build/asan)"
     cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DBARCODE_SANITIZE=ON >/dev/null
     cmake --build build/asan -j "$jobs"
-    # fontconfig keeps its caches for the life of the process.
-    # The memory test runs briefly here: its long run is the other half.
+    # The memory test runs briefly here (its long run is the other half);
+    # fontconfig's caches, kept for the life of the process, are suppressed.
     BARCODE_MEMORY_REQUESTS=2000 \
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -31,13 +31,6 @@ long RequestsToRun() {
     return requests >= 100 ? requests : kDefaultRequests;
 }
 
-int Send(stress::PrintExport print, HDC dc, const std::string& command) {
-    BarcodeRequest request{};
-    request.command = command.c_str();
-    request.commandLength = static_cast<int32_t>(command.size());
-    return print(dc, &request);
-}
-
 int __stdcall ClipboardPrint(HDC dc, BarcodeRequest* request) {
     return BarcodePrintCB(dc, request, 300, 300, 0);
 }
@@ -51,19 +44,20 @@ void SendRequest(HDC dc, long number) {
     switch (kind) {
     case 7:
         for (const std::string& piece : stress::CommandInPieces(command, 20))
-            Send(&stress::UnlockedPrint, dc, piece);
+            stress::Send(&stress::UnlockedPrint, dc, piece);
         break;
     case 8:
-        Send(&stress::LockedPrint, dc, "C=QR,B=0,S1=7,DMM=99,D=a version QR Code does not have");
+        stress::Send(&stress::LockedPrint, dc,
+                     "C=QR,B=0,S1=7,DMM=99,D=a version QR Code does not have");
         break;
     case 9:
-        Send(&ClipboardPrint, dc, command);
+        stress::Send(&ClipboardPrint, dc, command);
         break;
     case 10:
         BarcodeReadDefaults(0);
         break;
     default:
-        Send(kind % 2 == 0 ? &stress::LockedPrint : &stress::UnlockedPrint, dc, command);
+        stress::Send(kind % 2 == 0 ? &stress::LockedPrint : &stress::UnlockedPrint, dc, command);
         break;
     }
 }

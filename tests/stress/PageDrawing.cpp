@@ -23,13 +23,6 @@ std::vector<uint32_t> ReadPixels(HDC dc) {
     return pixels;
 }
 
-int Send(PrintExport print, HDC dc, const std::string& command) {
-    BarcodeRequest request{};
-    request.command = command.c_str();
-    request.commandLength = static_cast<int32_t>(command.size());
-    return print(dc, &request);
-}
-
 // Data that differs for every worker and round, in the characters the type
 // takes.
 std::string Digits(int worker, int round, size_t length) {
@@ -47,6 +40,13 @@ std::string Text(int worker, int round, size_t length) {
 }
 
 } // namespace
+
+int Send(PrintExport print, HDC dc, const std::string& command) {
+    BarcodeRequest request{};
+    request.command = command.c_str();
+    request.commandLength = static_cast<int32_t>(command.size());
+    return print(dc, &request);
+}
 
 int __stdcall LockedPrint(HDC dc, BarcodeRequest* request) {
     return BarcodePrint(dc, request);

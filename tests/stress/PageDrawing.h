@@ -23,6 +23,9 @@ struct PageDrawing {
 constexpr int kPageWidth = 360;
 constexpr int kPageHeight = 200;
 
+// One print call with the command and nothing else in the request.
+int Send(PrintExport print, HDC dc, const std::string& command);
+
 // Prints each piece in turn on one white page (one piece is a whole command;
 // several are a command sent in pieces through the continuation protocol) and
 // returns what the last call returned and the page.
