@@ -4,7 +4,7 @@
 #include "catalog/Translate.h"
 #include "command/OptionTable.h"
 #include "log/Log.h"
-#include "pipeline/PrintableText.h"
+#include "text/PrintableText.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include "catalog/Translate.h"
 #include "command/DecimalNumber.h"
 #include "command/OptionWords.h"
-#include "pipeline/PrintableText.h"
+#include "text/PrintableText.h"
 #include "typetable/BarcodeTypeTable.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 #include "pipeline/DataChannel.h"
 
 #include "log/Log.h"
-#include "pipeline/PrintableText.h"
+#include "text/PrintableText.h"
 
 #include <algorithm>
 #include <climits>

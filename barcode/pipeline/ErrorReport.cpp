@@ -3,7 +3,7 @@
 
 #include "catalog/Translate.h"
 #include "log/Log.h"
-#include "pipeline/PrintableText.h"
+#include "text/PrintableText.h"
 
 #include <algorithm>
 #include <climits>

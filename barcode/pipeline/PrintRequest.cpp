@@ -13,7 +13,7 @@
 #include "pipeline/DataChannel.h"
 #include "pipeline/ErrorReport.h"
 #include "pipeline/InitReport.h"
-#include "pipeline/PrintableText.h"
+#include "text/PrintableText.h"
 #include "render/BarcodeLayout.h"
 
 #include <atomic>

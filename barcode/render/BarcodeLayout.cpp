@@ -6,7 +6,7 @@
 #include "catalog/Translate.h"
 #include "defaults/DefaultSettings.h"
 #include "log/Log.h"
-#include "pipeline/PrintableText.h"
+#include "text/PrintableText.h"
 #include "render/DataPreparation.h"
 #include "render/ShipmentMessage.h"
 #include "render/UnitConversion.h"

@@ -1,6 +1,6 @@
 // The printable form of a command: escapes, the length rules and the limit
 // of the 5000-byte buffer.
-#include "pipeline/PrintableText.h"
+#include "text/PrintableText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The printable form of a command.
-#include "pipeline/PrintableText.h"
+#include "text/PrintableText.h"
 
 #include <cstring>
 
