@@ -22,11 +22,25 @@ extern "C" {
 
 /* One print request, owned by the caller (88 bytes in the 32-bit DLL). The
  * library works on a private copy and writes back errorText, symbologyId and
- * posY. */
+ * posY.
+ *
+ * (posX, posY) is the anchor point, not the top left corner: by default
+ * (anchor code 16) the lower left corner of the bars lies there, so the bars
+ * stand above posY and an annotation below the bars hangs beneath it. The
+ * command's AL= option moves the point: AL=BL, BR, TL, TR select codes 16,
+ * 18, 6, 8 (lower left, lower right, upper left, upper right corner of the
+ * bars), and a number 0 to 24 is 5 x row + column, rows the top of the
+ * whole block (annotation included), top of the bars, middle, bottom of the
+ * bars, bottom of the block, columns the left of the block, left of the
+ * bars, centre, right of the bars, right of the block. In the outer rows
+ * and columns only 0, 2, 4, 10, 14, 20, 22 and 24 are points of their own;
+ * the others there (1, 3, 5, 9, 15, 19, 21, 23) act as 6. The point turns
+ * with the symbol (R=). X= and Y= in the command replace posX and posY, or
+ * move them with a leading sign. */
 typedef struct BarcodeRequest {
     int32_t structVersion; /* set by the caller (Sondrel sends 3); read nowhere */
-    int32_t posX;          /* left edge, logical units of the device context */
-    int32_t posY;          /* top edge, same units (negative below the origin in MM_TWIPS) */
+    int32_t posX;          /* anchor point x, logical units of the device context */
+    int32_t posY;          /* anchor point y, same units (negative below the origin in MM_TWIPS) */
     int32_t targetWidth;   /* device units; <= 0: default width B */
     int32_t targetHeight;  /* device units; <= 0: default height H */
     const char* command;   /* command string */
