@@ -25,10 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (!pieces.empty()) pieces.front().insert(0, "%");
     for (const std::string& piece : pieces) {
+        // Pieces without a terminator; only a whole command cut inside its
+        // options is read on to the terminator that the record asks for.
         std::vector<char> bytes(piece.begin(), piece.end());
+        const size_t length = bytes.size();
+        if (!LengthCoversOptions(bytes.data(), length)) bytes.push_back('\0');
         BarcodeRequest request{};
         request.command = bytes.empty() ? nullptr : bytes.data();
-        request.commandLength = static_cast<int32_t>(bytes.size());
+        request.commandLength = static_cast<int32_t>(length);
         RunPrintRequest(page, &request, PrintMode{});
     }
     return 0;

@@ -1,7 +1,9 @@
 // The whole print request: any command bytes with any length, on a raster
 // printer DC or into a clipboard bitmap. The command is handed over exactly
-// as long as the input, without a terminator, so reading past its length
-// is caught by AddressSanitizer.
+// as long as the input, without a terminator when its length covers its
+// options (a NUL or the data option lies within it), so reading past its
+// length is caught by AddressSanitizer; a command cut inside its options is
+// read on to its terminator, which the record asks every caller to give.
 #include "pipeline/InitReport.h"
 #include "pipeline/PrintRequest.h"
 #include "rasterdc.h"
@@ -18,9 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const bool toClipboard = (data[0] & 0x80) != 0;
     std::vector<char> command(data + 1, data + size);
+    const size_t length = command.size();
+    if (!LengthCoversOptions(command.data(), length)) command.push_back('\0');
     BarcodeRequest request{};
     request.command = command.empty() ? nullptr : command.data();
-    request.commandLength = static_cast<int32_t>(command.size());
+    request.commandLength = static_cast<int32_t>(length);
     request.posX = 20;
     request.posY = 200;
     PrintMode mode;

@@ -5,6 +5,7 @@
 
 #include "api/BarcodeMutex.h"
 #include "api/BarcodeRecords.h"
+#include "api/ExportBarrier.h"
 #include "api/InitReportCopy.h"
 #include "catalog/Translate.h"
 #include "defaults/DefaultSettings.h"
@@ -39,25 +40,29 @@ void PinLibrary() {
 extern "C" {
 
 int __stdcall BarcodeInit(char* text, int size) {
-    const bool createdMutex = OpenBarcodeMutexOnce();
-    CBarcodeLock lock;
-    PinLibrary();
-    char report[kInitReportSize] = {};
-    BuildInitReport(report, sizeof report);
-    CopyInitReport(report, text, size, !AsksForNoTimeStamps(text, size));
-    InstallPrintProgramHooks();
-    LogWrite(9, "init complete, l_wasInit = %d, tid = 0x%lx\n", createdMutex ? 1 : 0,
-             static_cast<unsigned long>(GetCurrentThreadId()));
-    return 1;
+    return GuardedExport("BarcodeInit", nullptr, 0, [&] {
+        const bool createdMutex = OpenBarcodeMutexOnce();
+        CBarcodeLock lock;
+        PinLibrary();
+        char report[kInitReportSize] = {};
+        BuildInitReport(report, sizeof report);
+        CopyInitReport(report, text, size, !AsksForNoTimeStamps(text, size));
+        InstallPrintProgramHooks();
+        LogWrite(9, "init complete, l_wasInit = %d, tid = 0x%lx\n", createdMutex ? 1 : 0,
+                 static_cast<unsigned long>(GetCurrentThreadId()));
+        return 1;
+    });
 }
 
 int __stdcall BarcodePrint(HDC hdc, BarcodeRequest* request) {
-    CBarcodeLock lock;
-    return RunPrintRequest(hdc, request, PrintMode{});
+    return GuardedExport("BarcodePrint", request, 0, [&] {
+        CBarcodeLock lock;
+        return RunPrintRequest(hdc, request, PrintMode{});
+    });
 }
 
 int __stdcall BarcodeSetDefaults(const BarcodeDefaults* defaults) {
-    return SetDefaults(defaults);
+    return GuardedExport("BarcodeSetDefaults", nullptr, 0, [&] { return SetDefaults(defaults); });
 }
 
 int __stdcall BarcodeVersion(char* buffer, int size) {
@@ -67,12 +72,15 @@ int __stdcall BarcodeVersion(char* buffer, int size) {
 }
 
 int __stdcall BarcodeTestPrint(HDC hdc, BarcodeRequest* request) {
-    return RunPrintRequest(hdc, request, PrintMode{});
+    return GuardedExport("BarcodeTestPrint", request, 0,
+                         [&] { return RunPrintRequest(hdc, request, PrintMode{}); });
 }
 
 int __stdcall BarcodeReadDefaults(int) {
-    ReadDefaults(GetText(104, 18, true));
-    return 0;
+    return GuardedExport("BarcodeReadDefaults", nullptr, 0, [] {
+        ReadDefaults(GetText(104, 18, true));
+        return 0;
+    });
 }
 
 int __stdcall BarcodeVInfo(const VersionInfo** info) {
@@ -83,21 +91,26 @@ int __stdcall BarcodeVInfo(const VersionInfo** info) {
 }
 
 int __stdcall BarcodePrintExt(HDC hdc, BarcodeRequest* request) {
-    PrintMode mode;
-    mode.extension = 1;
-    return RunPrintRequest(hdc, request, mode);
+    return GuardedExport("BarcodePrintExt", request, 0, [&] {
+        PrintMode mode;
+        mode.extension = 1;
+        return RunPrintRequest(hdc, request, mode);
+    });
 }
 
 int __stdcall BarcodePrintCB(HDC hdc, BarcodeRequest* request, int dpiX, int dpiY, int) {
-    PrintMode mode;
-    mode.bitmapMode = 1;
-    mode.bitmapDpiX = dpiX;
-    mode.bitmapDpiY = dpiY;
-    return RunPrintRequest(hdc, request, mode);
+    return GuardedExport("BarcodePrintCB", request, 0, [&] {
+        PrintMode mode;
+        mode.bitmapMode = 1;
+        mode.bitmapDpiX = dpiX;
+        mode.bitmapDpiY = dpiY;
+        return RunPrintRequest(hdc, request, mode);
+    });
 }
 
 int __stdcall BarcodePrintNewStructWithPrinterName(HDC hdc, BarcodeRequest* request) {
-    return RunPrintRequest(hdc, request, PrintMode{});
+    return GuardedExport("BarcodePrintNewStructWithPrinterName", request, 0,
+                         [&] { return RunPrintRequest(hdc, request, PrintMode{}); });
 }
 
 } // extern "C"

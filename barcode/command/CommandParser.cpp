@@ -6,7 +6,6 @@
 #include "log/Log.h"
 #include "text/PrintableText.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -69,7 +68,9 @@ bool ParseCommand(const char* command, int32_t commandLength, BarcodeRequest& re
                            PrintableText(command, -1));
         return false;
     }
-    const size_t dataEnd = std::min(static_cast<size_t>(commandLength), textLength);
+    // The data is every byte up to the length, NUL bytes included: binary
+    // data for the two-dimensional types and Code 128 may hold them.
+    const size_t dataEnd = static_cast<size_t>(commandLength);
     options.data = command + optionsEnd;
     options.dataLength = static_cast<int32_t>(dataEnd - optionsEnd);
     return true;

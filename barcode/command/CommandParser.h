@@ -10,9 +10,10 @@
 
 #include <cstdint>
 
-// The options are scanned up to the command's NUL; the data part runs from
-// behind the data option to commandLength bytes from the command's start (at
-// most to the NUL). Returns false after reporting an error to the sink: an
+// The options are scanned up to the command's first NUL; the data part runs
+// from behind the data option to commandLength bytes from the command's
+// start, NUL bytes included, so command must hold at least commandLength
+// bytes. Returns false after reporting an error to the sink: an
 // unknown option, type or option word, or a commandLength that ends before
 // the options do. The request then ends without drawing.
 bool ParseCommand(const char* command, int32_t commandLength, BarcodeRequest& request,

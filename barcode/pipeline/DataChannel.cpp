@@ -69,6 +69,12 @@ std::vector<char> CDataChannel::ReadAll(const char* name, bool logCommand) {
     return found->second;
 }
 
+size_t CDataChannel::Length(const char* name) {
+    std::lock_guard<std::mutex> guard(lock_);
+    auto found = pending_.find(GetCurrentThreadId());
+    return found != pending_.end() ? found->second.size() : 0;
+}
+
 int32_t CDataChannel::Inquire(const char* name) {
     DWORD thread = LogOperation("I id %d\n");
     std::lock_guard<std::mutex> guard(lock_);

@@ -28,6 +28,8 @@ class CDataChannel {
     // The whole pending command (empty without one); with logCommand it is
     // logged. The print worker reads long commands this way, never cut.
     std::vector<char> ReadAll(const char* name, bool logCommand);
+    // The number of bytes of the calling thread's pending command.
+    size_t Length(const char* name);
     // 1 when the calling thread has a pending command of at least one byte.
     int32_t Inquire(const char* name);
     // Drops the calling thread's pending command.

@@ -3,6 +3,7 @@
 
 #include "catalog/Translate.h"
 #include "log/Log.h"
+#include "pipeline/ErrorTextStore.h"
 #include "text/PrintableText.h"
 
 #include <algorithm>
@@ -20,11 +21,6 @@ int32_t SaturatedAdd(int32_t value, int64_t delta) {
 }
 
 } // namespace
-
-char* ThreadErrorText() {
-    thread_local char text[kErrorMessageBufferSize] = {};
-    return text;
-}
 
 const char* EmptyErrorText() {
     return "";

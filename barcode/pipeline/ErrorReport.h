@@ -9,10 +9,6 @@
 
 #include <cstdint>
 
-// The text behind a failed request's errorText: the last message reported on
-// this thread. Each thread has its own, so that requests printing at the same
-// time without the lock never see each other's half-written messages.
-char* ThreadErrorText();
 // The text behind a successful request's errorText.
 const char* EmptyErrorText();
 

@@ -6,6 +6,7 @@
 #include "command/StartingValues.h"
 #include "log/Log.h"
 #include "pipeline/ErrorReport.h"
+#include "pipeline/FaultText.h"
 
 #include <algorithm>
 #include <atomic>
@@ -52,8 +53,19 @@ class DeviceStateGuard {
   public:
     DeviceStateGuard(CbcHDC& surface, bool saveState) : surface_(surface) {
         if (saveState) savedState_ = surface_.SaveDC();
+        HDC hdc = surface_.GetHdc();
+        if (hdc != nullptr)
+            for (size_t i = 0; i < kSelectedKinds; ++i)
+                selected_[i] = GetCurrentObject(hdc, kSelectedTypes[i]);
     }
     void RememberMapMode(int mode) { mapMode_ = mode; }
+    // After a fault the drawing did not put back what it had selected: the
+    // caller's font, brush and pen go back in (which also frees the objects
+    // of the request that were deleted while still selected).
+    void RestoreSelections() {
+        for (HGDIOBJ object : selected_)
+            if (object != nullptr) surface_.SelectObject(object);
+    }
     void RememberWindowOrigin() { originKnown_ = surface_.GetWindowOrgEx(&origin_) != FALSE; }
     ~DeviceStateGuard() {
         if (mapMode_ != 0) surface_.SetMapMode(mapMode_);
@@ -65,12 +77,31 @@ class DeviceStateGuard {
     }
 
   private:
+    static constexpr size_t kSelectedKinds = 3;
+    static constexpr UINT kSelectedTypes[kSelectedKinds] = {OBJ_FONT, OBJ_BRUSH, OBJ_PEN};
+
     CbcHDC& surface_;
+    HGDIOBJ selected_[kSelectedKinds] = {};
     int savedState_ = 0;
     int mapMode_ = 0;
     bool originKnown_ = false;
     POINT origin_{};
 };
+
+// The option loop and the drawing of the request's copy.
+void ParseAndDraw(CbcHDC& surface, BarcodeRequest& copy, BarcodeRequest& request,
+                  BarcodeParams& params, CommandOptions& options, CRequestReporter& reporter,
+                  DrawStage draw) {
+    if (ParseCommand(copy.command, copy.commandLength, copy, params, options, reporter)) {
+        request.symbologyId = copy.symbologyId;
+        bool drawn = draw(surface, copy, params, options, reporter);
+        // A symbol that was not drawn is never reported as printed.
+        if (!drawn && reporter.Flags() == 0)
+            reporter.Report(kErrorInternal, GetText(501, 207, false));
+    } else if (reporter.Flags() == 0) {
+        reporter.Report(kErrorUnknownOption, GetText(501, 204, false));
+    }
+}
 
 } // namespace
 
@@ -112,14 +143,16 @@ int DoBarcodePrint(CbcHDC& surface, const DefaultSettings& defaults, const char*
             if (LogWillWrite(1)) LogWrite(1, "\n====\n");
             copy.command = command;
             copy.commandLength = commandLength;
-            if (ParseCommand(command, commandLength, copy, params, options, reporter)) {
-                request.symbologyId = copy.symbologyId;
-                bool drawn = draw(surface, copy, params, options, reporter);
-                // A symbol that was not drawn is never reported as printed.
-                if (!drawn && reporter.Flags() == 0)
-                    reporter.Report(kErrorInternal, GetText(501, 207, false));
-            } else if (reporter.Flags() == 0) {
-                reporter.Report(kErrorUnknownOption, GetText(501, 204, false));
+            // A fault inside the request (an allocation that fails, an error
+            // thrown deep in an encoder) fails this request alone: the print
+            // server goes on, and the device context is given back.
+            try {
+                ParseAndDraw(surface, copy, request, params, options, reporter, draw);
+            } catch (...) {
+                deviceState.RestoreSelections();
+                char message[kErrorMessageBufferSize];
+                FormatCaughtFault(message, sizeof message, GetText(501, 275, false));
+                reporter.Report(kErrorInternal, message);
             }
         }
         flags = reporter.Flags();

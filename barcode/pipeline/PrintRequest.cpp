@@ -11,12 +11,15 @@
 #include "defaults/DefaultSettings.h"
 #include "log/Log.h"
 #include "pipeline/DataChannel.h"
+#include "pipeline/RequestErrorSink.h"
 #include "pipeline/ErrorReport.h"
 #include "pipeline/InitReport.h"
 #include "text/PrintableText.h"
 #include "render/BarcodeLayout.h"
 
 #include <atomic>
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -30,20 +33,26 @@ constexpr size_t kPrintSetUpReportSize = 300;
 
 std::atomic<bool> continuationMode{false};
 
-// The caller's command as the worker reads it: the first commandLength bytes,
-// ending early at a NUL, plus a terminator of our own. Nothing behind those
-// bytes is ever read, even when the caller's text has no terminator there.
+// The caller's command as the worker reads it: its commandLength bytes, NUL
+// bytes in the data included, and a terminator of our own. Nothing behind
+// those bytes is read, so a caller that counts its bytes needs no terminator.
 std::vector<char> CopyCommand(const BarcodeRequest& request) {
     std::vector<char> copy;
-    if (request.command != nullptr && request.commandLength > 0) {
-        const char* end = static_cast<const char*>(
-            std::memchr(request.command, '\0', static_cast<size_t>(request.commandLength)));
-        size_t length = end != nullptr ? static_cast<size_t>(end - request.command)
-                                       : static_cast<size_t>(request.commandLength);
-        copy.assign(request.command, request.command + length);
-    }
+    if (request.command != nullptr && request.commandLength > 0)
+        copy.assign(request.command, request.command + request.commandLength);
     copy.push_back('\0');
     return copy;
+}
+
+// A whole command whose length ends before its data option may end inside
+// its options: the caller's text (NUL-terminated, as the record asks) is read
+// on to its terminator, so that the option loop sees every option and says
+// that the length ends inside them instead of misreading a cut option.
+void ReadOnToTerminator(const BarcodeRequest& request, std::vector<char>& copy) {
+    const size_t length = copy.size() - 1;
+    if (request.command == nullptr || LengthCoversOptions(copy.data(), length)) return;
+    const size_t more = strnlen(request.command + length, kMaxCommandBytes - length);
+    copy.insert(copy.end() - 1, request.command + length, request.command + length + more);
 }
 
 bool EndsWithMarker(const char* command, int32_t length) {
@@ -53,6 +62,33 @@ bool EndsWithMarker(const char* command, int32_t length) {
 
 // What the continuation protocol made of one call.
 enum class PieceResult { kPrint, kTaken, kRefused };
+
+// Reports a command the worker refuses before the frame sees it.
+void ReportRefusal(CbcHDC& surface, BarcodeRequest& request, const char* command, int32_t length,
+                   int32_t flag, const char* format, ...) {
+    CRequestReporter reporter(surface, request, command, length, ProcessDefaults().showErrors != 0);
+    va_list arguments;
+    va_start(arguments, format);
+    char message[kErrorMessageBufferSize];
+    std::vsnprintf(message, sizeof message, format, arguments);
+    va_end(arguments);
+    reporter.Report(flag, message);
+}
+
+// A host that never sends its last piece must not grow the pending command
+// without end: a command beyond the limit is refused and dropped.
+bool FitsPendingLimit(size_t pending, int32_t pieceLength) {
+    return pieceLength <= 0 || pending + static_cast<size_t>(pieceLength) <= kMaxCommandBytes;
+}
+
+PieceResult RefuseLongPending(CbcHDC& surface, BarcodeRequest& request, const char* command,
+                              int32_t length, size_t pending) {
+    ReportRefusal(surface, request, command, length, kErrorDataLength, GetText(501, 271, false),
+                  static_cast<unsigned long>(pending + static_cast<size_t>(length)),
+                  static_cast<unsigned long>(kMaxCommandBytes));
+    DataChannel().Clear(kChannelName);
+    return PieceResult::kRefused;
+}
 
 // Applies the protocol to command/length; on kPrint they describe the command
 // to print (possibly the reassembled one, kept in assembled).
@@ -68,28 +104,30 @@ PieceResult TakePiece(const char*& command, int32_t& length, std::vector<char>& 
     CDataChannel& channel = DataChannel();
     if (channel.Inquire(kChannelName)) {
         if (length < 2 || command[0] != '&') {
-            CRequestReporter reporter(surface, request, command, length,
-                                      ProcessDefaults().showErrors != 0);
-            ReportRequestError(reporter, kErrorUnknownOption, GetText(501, 262, false),
-                               PrintableText(command, length));
+            ReportRefusal(surface, request, command, length, kErrorUnknownOption,
+                          GetText(501, 262, false), PrintableText(command, length));
             channel.Clear(kChannelName);
             return PieceResult::kRefused;
         }
-        if (length >= kMarkerLength + 1 && EndsWithMarker(command, length)) {
-            channel.Append(kChannelName, command + 1, length - 1 - kMarkerLength);
-            return PieceResult::kTaken;
-        }
-        channel.Append(kChannelName, command + 1, length - 1);
+        const bool more = length >= kMarkerLength + 1 && EndsWithMarker(command, length);
+        const int32_t pieceLength = length - 1 - (more ? kMarkerLength : 0);
+        const size_t pending = channel.Length(kChannelName);
+        if (!FitsPendingLimit(pending, pieceLength))
+            return RefuseLongPending(surface, request, command, length, pending);
+        channel.Append(kChannelName, command + 1, pieceLength);
+        if (more) return PieceResult::kTaken;
         assembled = channel.ReadAll(kChannelName, true);
         channel.Clear(kChannelName);
-        if (assembled.size() > static_cast<size_t>(INT32_MAX - 1)) assembled.resize(INT32_MAX - 1);
-        // The assembled command ends at its first NUL, as every command does.
+        // The assembled command keeps every byte, NULs in its data included;
+        // its options end at the first NUL, as every command's do.
+        length = static_cast<int32_t>(assembled.size());
         assembled.push_back('\0');
         command = assembled.data();
-        length = static_cast<int32_t>(std::strlen(command));
         return PieceResult::kPrint;
     }
     if (EndsWithMarker(command, length)) {
+        if (!FitsPendingLimit(0, length - kMarkerLength))
+            return RefuseLongPending(surface, request, command, length, 0);
         channel.Start(kChannelName, command, length - kMarkerLength);
         LogWrite(1, "\n====\n");
         LogWrite(3, "\nControl channel signaled start of command.\n");
@@ -108,6 +146,15 @@ void LogLeave(int result, const BarcodeRequest* request) {
 
 } // namespace
 
+bool LengthCoversOptions(const char* bytes, size_t count) {
+    if (std::memchr(bytes, '\0', count) != nullptr) return true;
+    for (size_t i = 0; i + 1 < count; ++i)
+        if ((i == 0 || bytes[i - 1] == ',') && (bytes[i] == 'D' || bytes[i] == 'd') &&
+            bytes[i + 1] == '=')
+            return true;
+    return false;
+}
+
 int RunPrintRequest(HDC hdc, BarcodeRequest* request, const PrintMode& mode, DrawStage draw) {
     LogWrite(9, "\n>> Enter Barcode DLL, hdc = 0x%08lx, tid = 0x%08lx\n",
              static_cast<unsigned long>(reinterpret_cast<uintptr_t>(hdc)),
@@ -124,11 +171,20 @@ int RunPrintRequest(HDC hdc, BarcodeRequest* request, const PrintMode& mode, Dra
     }
 
     CbcWinHDC surface(hdc);
+    if (request->commandLength > 0 &&
+        static_cast<size_t>(request->commandLength) > kMaxCommandBytes) {
+        // Not copied, not even looked at: no command is that long.
+        ReportRefusal(surface, *request, "", 0, kErrorDataLength, GetText(501, 272, false),
+                      static_cast<long>(request->commandLength),
+                      static_cast<unsigned long>(kMaxCommandBytes));
+        LogLeave(0, request);
+        return 0;
+    }
     std::vector<char> callerCommand = CopyCommand(*request);
     const char* command = callerCommand.data();
     // A negative length reaches the option loop, which refuses it.
-    int32_t length = request->commandLength < 0 ? request->commandLength
-                                                : static_cast<int32_t>(callerCommand.size() - 1);
+    int32_t length =
+        request->commandLength < 0 || request->command != nullptr ? request->commandLength : 0;
     std::vector<char> assembled;
     int result = 1;
     switch (TakePiece(command, length, assembled, surface, *request)) {
@@ -140,6 +196,11 @@ int RunPrintRequest(HDC hdc, BarcodeRequest* request, const PrintMode& mode, Dra
         result = 0;
         break;
     case PieceResult::kPrint:
+        if (assembled.empty()) {
+            const size_t offset = static_cast<size_t>(command - callerCommand.data());
+            ReadOnToTerminator(*request, callerCommand);
+            command = callerCommand.data() + offset;
+        }
         result = DoBarcodePrint(surface, ProcessDefaults(), command, length, *request, mode, draw);
         break;
     }

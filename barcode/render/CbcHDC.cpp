@@ -1,6 +1,8 @@
 // The drawing surface over a GDI device context.
 #include "render/CbcHDC.h"
 
+#include "render/FaultPoint.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +10,7 @@
 bool CbcHDC::IsHighResolution() { return GetDeviceCaps(LOGPIXELSX) > kHighResolutionThreshold; }
 
 BOOL CbcWinHDC::PatBlt(int x, int y, int width, int height, DWORD rop) {
+    FaultPoint();
     return ::PatBlt(hdc_, x, y, width, height, rop);
 }
 int CbcWinHDC::GetDeviceCaps(int index) { return ::GetDeviceCaps(hdc_, index); }

@@ -4,6 +4,7 @@
 // this library's own, so the host always keeps printing.
 #include "barcode.h"
 
+#include "api/ExportBarrier.h"
 #include "sapext/Redirection.h"
 
 RedirectedLibrary& Redirection() {
@@ -23,19 +24,25 @@ int __stdcall ExtensionProc(void) {
     return 0;
 }
 
+// The redirected library is another's code: whatever it throws stops here.
 int __stdcall ExtensionBarcodeInit(char* text, int size) {
-    BarcodeInitEntry target = Redirection().barcodeInit;
-    return target != nullptr ? target(text, size) : BarcodeInit(text, size);
+    return GuardedExport("ExtensionBarcodeInit", nullptr, 0, [&] {
+        BarcodeInitEntry target = Redirection().barcodeInit;
+        return target != nullptr ? target(text, size) : BarcodeInit(text, size);
+    });
 }
 
 int __stdcall ExtensionBarcodePrint(HDC hdc, BarcodeRequest* request) {
-    BarcodePrintEntry target = Redirection().barcodePrint;
-    return target != nullptr ? target(hdc, request) : BarcodePrint(hdc, request);
+    return GuardedExport("ExtensionBarcodePrint", request, 0, [&] {
+        BarcodePrintEntry target = Redirection().barcodePrint;
+        return target != nullptr ? target(hdc, request) : BarcodePrint(hdc, request);
+    });
 }
 
 int __stdcall ExtensionBarcodeVInfo(const VersionInfo** info) {
     BarcodeVInfoEntry target = Redirection().barcodeVInfo;
-    if (target != nullptr) return target(info);
+    if (target != nullptr)
+        return GuardedExport("ExtensionBarcodeVInfo", nullptr, 0, [&] { return target(info); });
     // The record of this library as an extension: no features of its own.
     static const VersionInfo extensionVersion{2, "4.2.4", 7946, 0};
     if (info == nullptr) return 0;

@@ -37,7 +37,8 @@ int __stdcall ClipboardPrint(HDC dc, BarcodeRequest* request) {
 
 // One of the requests a print server sends, chosen by the request's number:
 // every kind of symbol, locked and unlocked, a command in pieces, a command
-// that fails, a clipboard drawing, and the defaults read again.
+// that fails, a clipboard drawing, the defaults read again, and pieces that
+// never end.
 void SendRequest(HDC dc, long number) {
     const int kind = static_cast<int>(number % 12);
     const std::string command = stress::StressCommand(static_cast<int>(number % 5), kind);
@@ -56,6 +57,15 @@ void SendRequest(HDC dc, long number) {
     case 10:
         BarcodeReadDefaults(0);
         break;
+    case 11: {
+        // A host that never sends its last piece: the pending command is
+        // refused and dropped at its limit, not kept growing.
+        stress::Send(&stress::UnlockedPrint, dc, "%C=QR,D=&+ConT+&");
+        const std::string piece = "&" + std::string(4000, 'p') + "&+ConT+&";
+        while (stress::Send(&stress::UnlockedPrint, dc, piece) == 1) {
+        }
+        break;
+    }
     default:
         stress::Send(kind % 2 == 0 ? &stress::LockedPrint : &stress::UnlockedPrint, dc, command);
         break;

@@ -185,12 +185,30 @@ TEST_F(PrintWorkerTest, TheCommandEndsAtItsLengthEvenWithoutATerminator) {
     request.commandLength = 8;
     ASSERT_EQ(RunPrintRequest(dc.Get(), &request, PrintMode{}, &RecordingStage), 1);
     EXPECT_EQ(stage.data, "A");
-    // A length beyond the text ends at the NUL.
-    const char text[] = "C=39,D=XY";
-    request.command = text;
-    request.commandLength = 1000000;
+    // Bytes behind a NUL in the data are data too.
+    const char binary[] = "C=QR,D=X\0Y\0";
+    request.command = binary;
+    request.commandLength = sizeof binary - 1;
     ASSERT_EQ(RunPrintRequest(dc.Get(), &request, PrintMode{}, &RecordingStage), 1);
-    EXPECT_EQ(stage.data, "XY");
+    EXPECT_EQ(stage.data, std::string("X\0Y\0", 4));
+    // A length ending inside the options says so, instead of misreading the
+    // cut option; a length no command can have is refused unread.
+    const char text[] = "C=QR,QRV=2,D=XY";
+    for (int32_t length : {4, 8}) {
+        request.command = text;
+        request.commandLength = length;
+        stage = StageRecord{};
+        EXPECT_EQ(RunPrintRequest(dc.Get(), &request, PrintMode{}, &RecordingStage), 0);
+        EXPECT_EQ(std::string(request.errorText),
+                  "Command length " + std::to_string(length) +
+                      " ends before the options of command C=QR,QRV=2,D=XY\n");
+        EXPECT_EQ(stage.calls, 0);
+    }
+    request.commandLength = 1000000;
+    EXPECT_EQ(RunPrintRequest(dc.Get(), &request, PrintMode{}, &RecordingStage), 0);
+    EXPECT_EQ(std::string(request.errorText),
+              "Command length 1000000 is longer than the 65536 bytes a command may hold: "
+              "nothing printed\n");
 }
 
 TEST_F(PrintWorkerTest, RandomCommandBytesNeverReachBeyondTheirLength) {

@@ -2,6 +2,15 @@
 // that every resolution gets whole pixels per module.
 #include "VerifyCases.h"
 
+namespace {
+
+// A text with a NUL byte between its two parts.
+std::string Nul(const std::string& before, const std::string& after) {
+    return before + std::string(1, '\0') + after;
+}
+
+} // namespace
+
 const std::vector<VerifyCase>& VerifyCases() {
     static const std::vector<VerifyCase> cases = {
         {"C=39,B=0,S1=6,H=12,P=0,D=CODE 39-./+$%", "Code39", "CODE 39-./+$%"},
@@ -47,6 +56,13 @@ const std::vector<VerifyCase>& VerifyCases() {
         {"C=QR,B=0,S1=12,DMM=50,D=Hello QR 123", "QRCode", "Hello QR 123"},
         {"C=QR,B=0,S1=12,DMM=50,QRE=H,D=0123456789 ABCDEF lower case", "QRCode",
          "0123456789 ABCDEF lower case"},
+        // NUL bytes in the data, as binary data has them: every byte up to the
+        // command's length is data.
+        {Nul("C=QR,B=0,S1=12,DMM=50,D=nul", "byte"), "QRCode", Nul("nul", "byte")},
+        {Nul("C=DM,B=0,S1=12,D=nul", "ascii"), "DataMatrix", Nul("nul", "ascii")},
+        {Nul("C=DM,B=0,S1=12,DME=BASE256,D=b256", "\xFF"), "DataMatrix", Nul("b256", "\xC3\xBF")},
+        {Nul("C=PDF417,B=0,S1=6,SEC=2,D=nul", "byte"), "PDF417", Nul("nul", "byte")},
+        {Nul("C=128,B=0,S1=6,H=12,D=NUL", "A"), "Code128", Nul("NUL", "A")},
         {"C=MC,MCPC=123456789,MCCC=840,MCCS=001,D=HELLO MAXICODE", "MaxiCode",
          "123456789\x1D"
          "840\x1D"
