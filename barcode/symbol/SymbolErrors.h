@@ -21,6 +21,14 @@ enum SymbolError : int32_t {
     kSymbolAlignment = 17,
     kSymbolBitmapCreation = 20,
     kSymbolClipboard = 21,
+    kSymbolTooMuchData = 34,
+    // The symbologies' own numbers: the table has no text for them, the
+    // catalog has their reasons (module 108).
+    kSymbolDataMatrixEncodationRange = 120,
+    kSymbolDataMatrixSizeRange = 121,
+    kSymbolQrModeRange = 130,
+    kSymbolQrVersionRange = 131,
+    kSymbolQrLevelRange = 132,
 };
 
 // The text of error code (negative) for the data, as the request reports it:

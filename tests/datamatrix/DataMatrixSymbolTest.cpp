@@ -194,25 +194,27 @@ struct EmptyCase {
     const char* name;
     std::string data;
     int32_t encodation;
+    int32_t result;
 };
 
-TEST(DataMatrixSymbol, NoSymbolAndNoErrorWhenNothingFits) {
+// Empty data has no symbol; data that no size holds is refused.
+TEST(DataMatrixSymbol, NoSymbolWhenNothingFits) {
     const std::vector<EmptyCase> cases = {
-        {"empty data", "", 5},
-        {"3117 digits", Repeated('1', 3117), 0},
-        {"1559 letters in ASCII", Repeated('x', 1559), 0},
-        {"2400 capitals in C40", Repeated('Q', 2400), 1},
-        {"1556 bytes in Base 256", Repeated('\x01', 1556), 3},
-        {"1559 bytes unchanged", Repeated('\x41', 1559), 4},
-        {"1000 bytes above 127", Repeated('\xC0', 1000), 0},
-        {"a megabyte", Repeated('7', 1 << 20), 5},
+        {"empty data", "", 5, 0},
+        {"3117 digits", Repeated('1', 3117), 0, -34},
+        {"1559 letters in ASCII", Repeated('x', 1559), 0, -34},
+        {"2400 capitals in C40", Repeated('Q', 2400), 1, -34},
+        {"1556 bytes in Base 256", Repeated('\x01', 1556), 3, -34},
+        {"1559 bytes unchanged", Repeated('\x41', 1559), 4, -34},
+        {"1000 bytes above 127", Repeated('\xC0', 1000), 0, -34},
+        {"a megabyte", Repeated('7', 1 << 20), 5, -34},
     };
     for (const EmptyCase& testCase : cases) {
         SCOPED_TRACE(testCase.name);
         SymbolMatrix matrix;
         matrix.Resize(2, 2);
         EXPECT_EQ(EncodeDataMatrix(DataMatrixRequest(testCase.encodation), testCase.data, matrix),
-                  0);
+                  testCase.result);
         EXPECT_EQ(matrix.rows, 0);
         EXPECT_EQ(matrix.columns, 0);
         EXPECT_TRUE(matrix.dark.empty());

@@ -13,7 +13,7 @@ using namespace datamatrix;
 namespace {
 
 // Beyond this many bytes no encodation fits the largest symbol (two digits
-// per codeword is the densest), so the data is not encoded at all.
+// per codeword is the densest), so the data is refused without encoding it.
 constexpr size_t kMaxEncodableBytes = 2 * static_cast<size_t>(kMaxDataCodewords);
 
 } // namespace
@@ -36,14 +36,18 @@ int32_t CDataMatrix::Encode() {
     errorCode_ = Validate();
     if (errorCode_ != 0) return errorCode_;
     const size_t size = data_.Length();
-    if (size == 0 || size > kMaxEncodableBytes) return 0;
+    if (size == 0) return 0;
+    if (size > kMaxEncodableBytes) return errorCode_ = kDataMatrixTooMuchData;
     const auto* bytes = reinterpret_cast<const uint8_t*>(data_.Data());
     EncodedData encoded = EncodeData(bytes, size, requestedEncodation_);
     if (requestedEncodation_ == kRequestAutomatic) TraceCodewords(encoded.codewords);
     sizeIndex_ = ChooseSymbolSize(encoded, requestedSize_);
     finalEncodation_ = encoded.finalEncodation;
     tailFlag_ = encoded.tailFlag;
-    if (sizeIndex_ >= 0) BuildModules(encoded);
+    // A too small requested size has already given way to the smallest that
+    // fits; none left means the data is beyond the largest symbol.
+    if (sizeIndex_ < 0) return errorCode_ = kDataMatrixTooMuchData;
+    BuildModules(encoded);
     return 0;
 }
 

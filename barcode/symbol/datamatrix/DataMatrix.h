@@ -3,6 +3,7 @@
 #pragma once
 
 #include "symbol/Containers.h"
+#include "symbol/SymbolErrors.h"
 #include "symbol/SymbolMatrix.h"
 #include "symbol/SymbolParams.h"
 #include "symbol/datamatrix/Codewords.h"
@@ -11,9 +12,11 @@
 #include <string>
 #include <vector>
 
-inline constexpr int32_t kDataMatrixRotationError = -11;
-inline constexpr int32_t kDataMatrixEncodationError = -120;
-inline constexpr int32_t kDataMatrixSizeError = -121;
+inline constexpr int32_t kDataMatrixRotationError = -kSymbolRotationRange;
+inline constexpr int32_t kDataMatrixEncodationError = -kSymbolDataMatrixEncodationRange;
+inline constexpr int32_t kDataMatrixSizeError = -kSymbolDataMatrixSizeRange;
+// No size up to 144 x 144 (nor a rectangle) holds the data.
+inline constexpr int32_t kDataMatrixTooMuchData = -kSymbolTooMuchData;
 
 // What every matrix symbol object has: its data, background, position and
 // error code.
@@ -40,7 +43,8 @@ class CDataMatrix : public DMBasisBarCode {
     CDataMatrix(const SymbolParams& params, const std::string& data);
 
     // Checks the request, encodes the data and builds the modules. Returns
-    // 0 or the error code; data that fits no size gives no modules and 0.
+    // 0 or the error code; data that fits no size is refused, empty data
+    // gives no modules and 0.
     int32_t Encode();
 
     void Draw(SymbolMatrix& matrix) const override;

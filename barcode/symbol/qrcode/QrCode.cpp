@@ -6,9 +6,9 @@
 
 namespace {
 
-constexpr int32_t kModeOutOfRange = -130;
-constexpr int32_t kVersionOutOfRange = -131;
-constexpr int32_t kLevelOutOfRange = -132;
+constexpr int32_t kModeOutOfRange = -kSymbolQrModeRange;
+constexpr int32_t kVersionOutOfRange = -kSymbolQrVersionRange;
+constexpr int32_t kLevelOutOfRange = -kSymbolQrLevelRange;
 
 QrFnc1 Fnc1From(int32_t option) {
     switch (option) {
