@@ -92,8 +92,11 @@ int32_t EncodeCode39(const LinearRequest& request, LinearSymbol& symbol) {
     if (code != kLibCode39 && code != kLibCode39Extended && code != kLibHibc)
         return kErrorUnknownLibraryCode;
 
-    std::string characters = Code39CharactersOf(request.data, code == kLibCode39Extended);
-    if (characters.empty()) return kErrorInvalidData;
+    const bool fullAscii = code == kLibCode39Extended;
+    std::string characters = Code39CharactersOf(request.data, fullAscii);
+    // Full ASCII leaves out the bytes it cannot carry: with none left there
+    // is no data, rather than a character the symbology refused.
+    if (characters.empty()) return fullAscii ? kErrorNoData : kErrorInvalidData;
     if (code == kLibHibc) characters.insert(characters.begin(), kHibcFlag);
 
     std::string checkText;

@@ -115,8 +115,10 @@ int32_t EncodeCode93(const LinearRequest& request, LinearSymbol& symbol) {
     const int32_t code = request.libraryCode;
     if (code != kLibCode93 && code != kLibCode93Extended) return kErrorUnknownLibraryCode;
 
-    std::vector<int> values = Code93ValuesOf(request.data, code == kLibCode93Extended);
-    if (values.empty()) return kErrorInvalidData;
+    const bool fullAscii = code == kLibCode93Extended;
+    std::vector<int> values = Code93ValuesOf(request.data, fullAscii);
+    // As in Code 39: full ASCII with every byte left out has no data.
+    if (values.empty()) return fullAscii ? kErrorNoData : kErrorInvalidData;
 
     // Both check characters belong to the symbology; no option leaves them out.
     const int checkC = WeightedModulo47(values, 20);
