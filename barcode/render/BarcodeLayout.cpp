@@ -9,6 +9,7 @@
 #include "text/PrintableText.h"
 #include "render/DataPreparation.h"
 #include "render/ShipmentMessage.h"
+#include "render/SymbolErrorReason.h"
 #include "render/UnitConversion.h"
 #include "symbol/LibraryCodes.h"
 #include "symbol/SymbolEntry.h"
@@ -212,12 +213,15 @@ bool ShiftForNegativeHeight(CbcHDC& surface, SymbolParams& symbol, const Layout&
     return true;
 }
 
-// The symbol library's refusal, as the request reports it.
-void ReportSymbolError(int32_t error, const Layout& layout, BarcodeParams& params,
-                       RequestErrorSink& errors) {
+// The symbol library's refusal, as the request reports it. Callers match on
+// the error table's text, so a reason only follows it.
+void ReportSymbolError(int32_t error, const SymbolParams& symbol, const Layout& layout,
+                       BarcodeParams& params, RequestErrorSink& errors) {
     thread_local std::string text;
     text = FormatSymbolError(
         error, PrintableText(layout.data.data(), static_cast<int32_t>(layout.data.size())));
+    const std::string reason = SymbolErrorReason(error, symbol);
+    if (!reason.empty()) text += ": " + reason;
     params.rendererErrorText = text.c_str();
     ReportRequestError(errors, kErrorSymbolRefused, "%s", text.c_str());
 }
@@ -302,7 +306,7 @@ bool PrepareAndDrawBarcode(CbcHDC& surface, BarcodeRequest& request, BarcodePara
         surface.SetBkColor(previousBackground);
     }
     if (error != 0) {
-        ReportSymbolError(error, layout, params, errors);
+        ReportSymbolError(error, *symbol, layout, params, errors);
         return false;
     }
     return true;
