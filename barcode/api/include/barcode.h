@@ -36,15 +36,23 @@ extern "C" {
  * and columns only 0, 2, 4, 10, 14, 20, 22 and 24 are points of their own;
  * the others there (1, 3, 5, 9, 15, 19, 21, 23) act as 6. The point turns
  * with the symbol (R=). X= and Y= in the command replace posX and posY, or
- * move them with a leading sign. */
+ * move them with a leading sign.
+ *
+ * command and commandLength: the options end at the data option (D= or d=);
+ * the data is every byte from there to commandLength, NUL bytes included, so
+ * binary data for Data Matrix, PDF417, QR Code or Code 128 may hold zero
+ * bytes (a type that cannot encode one refuses the data). The library reads
+ * exactly commandLength bytes, and needs no terminator, when they hold the
+ * data option; a command without one must be NUL-terminated, so that a
+ * length ending inside the options can be told. At most 65536 bytes. */
 typedef struct BarcodeRequest {
     int32_t structVersion; /* set by the caller (Sondrel sends 3); read nowhere */
     int32_t posX;          /* anchor point x, logical units of the device context */
     int32_t posY;          /* anchor point y, same units (negative below the origin in MM_TWIPS) */
     int32_t targetWidth;   /* device units; <= 0: default width B */
     int32_t targetHeight;  /* device units; <= 0: default height H */
-    const char* command;   /* command string */
-    int32_t commandLength; /* bytes of the command; the command ends here or at a NUL */
+    const char* command;   /* command string (see above) */
+    int32_t commandLength; /* bytes of the command, data included; the data ends here */
     int32_t checkDigit;    /* 1 or 2; anything else: default PZ */
     int32_t annotation;    /* <= 0: default BS */
     int32_t reserved36;    /* not read */
@@ -59,7 +67,9 @@ typedef struct BarcodeRequest {
     int32_t spaceWidth2;
     int32_t spaceWidth3;
     int32_t spaceWidth4;
-    const char* errorText; /* out: why the call failed; "" after success */
+    const char* errorText; /* out: why the call failed; "" after success; valid
+                              until the next print call in the process, also
+                              after the thread that printed has ended */
 } BarcodeRequest;
 
 /* The library's version record, static and owned by the library. */
