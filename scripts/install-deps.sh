@@ -2,15 +2,28 @@
 # Installs the Debian packages that building and testing need. Idempotent:
 # packages already present are left alone and apt is only asked for the rest.
 # Run as root (the README's commands call it).
+#   install-deps.sh             everything: both builds, Wine, the tests' oracles,
+#                               the fuzzers (the test command)
+#   install-deps.sh renderer    only what the Linux build of barcode-print needs,
+#                               configured without its tests (the demo)
 set -euo pipefail
+mode=${1:-all}
 
-packages=(
-    cmake make g++ pkg-config file
+# The library and barcode-print on Linux: the compiler and CMake, and the
+# platform layer's PNG writer and text engine (FreeType, fontconfig and the
+# metric-compatible fonts it resolves Windows face names to).
+renderer_packages=(
+    cmake make g++ pkg-config
+    libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation2 fontconfig
+)
+# The tests, the Windows builds and their Wine runs, the oracles and peers
+# (zxing-cpp, zint, libqrencode, libdmtx) and the fuzzers.
+test_packages=(
+    file
     libgtest-dev googletest
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64
-    libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation2 fontconfig
     libzxing-dev libzint-dev
     libqrencode-dev libdmtx-dev
     clang libclang-rt-14-dev
@@ -30,13 +43,25 @@ kernel_runs_32bit() {
     return $result
 }
 
-if kernel_runs_32bit; then
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        echo "install-deps: enabling the i386 architecture for wine32"
-        dpkg --add-architecture i386
+case $mode in
+renderer)
+    packages=("${renderer_packages[@]}")
+    ;;
+all)
+    packages=("${renderer_packages[@]}" "${test_packages[@]}")
+    if kernel_runs_32bit; then
+        if ! dpkg --print-foreign-architectures | grep -qx i386; then
+            echo "install-deps: enabling the i386 architecture for wine32"
+            dpkg --add-architecture i386
+        fi
+        packages+=(wine32:i386)
     fi
-    packages+=(wine32:i386)
-fi
+    ;;
+*)
+    echo "install-deps: unknown mode $mode (renderer, or none for everything)" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -24,7 +24,8 @@ failed=()
 
 run_requests() {
     echo "== $requests print requests in one process (build/linux)"
-    cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    # The demo may have configured build/linux without its tests.
+    cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBARCODE_BUILD_TESTS=ON >/dev/null
     cmake --build build/linux -j "$jobs" --target stress_tests
     (cd build/linux/bin &&
         BARCODE_WINDIR="$root/build/linux/test-home/windows" \
