@@ -130,7 +130,7 @@ TEST(Pdf417Decode, ForcedRowsAndColumns) {
     // Padded symbols as well as tight ones.
     const Forced forced[] = {{0, 1},  {0, 2},  {0, 7},  {0, 12},  {3, 0}, {10, 0},
                              {90, 0}, {20, 5}, {3, 30}, {30, 30}, {4, 4}};
-    const std::string data = "Forced size, with padding 901 where the symbol has room.";
+    const std::string data = "Forced size, with padding 900 where the symbol has room.";
     for (const Forced& f : forced)
         EXPECT_EQ(RoundTrip(data, 1, f.rows, f.columns), "") << f.rows << " x " << f.columns;
 }

@@ -47,6 +47,8 @@ const std::vector<VerifyCase>& VerifyCases() {
         {"C=PDF417,B=0,S1=6,SEC=2,FC=3,D=\\x01\\xFFbytes", "PDF417",
          "\x01\xC3\xBF"
          "bytes"},
+        // Rows to spare: the padding after the byte data is 900, read as nothing.
+        {"C=PDF417,B=0,S1=6,SEC=1,FR=20,FC=2,D=Padded\\xFF", "PDF417", "Padded\xC3\xBF"},
         {"C=DM,B=0,S1=12,D=Data Matrix 1234567890", "DataMatrix", "Data Matrix 1234567890"},
         {"C=DM,B=0,S1=12,DME=BASE256,D=\\x01\\x80\\xFF256", "DataMatrix",
          "\x01\xC2\x80\xC3\xBF"

@@ -11,7 +11,9 @@ namespace pdf417 {
 
 inline constexpr int32_t kMaxPdf417Codewords = 928;
 inline constexpr int32_t kMaxMicroDataCodewords = 126;
-inline constexpr int32_t kPadCodeword = 901;
+// ISO/IEC 15438 and ISO/IEC 24728 pad with the text latch, which a reader
+// skips; 901, the byte latch, would be read as the start of byte data.
+inline constexpr int32_t kPadCodeword = 900;
 
 inline constexpr int32_t kErrorSecurityLevel = -30;
 inline constexpr int32_t kErrorRowsTooMany = -36;
