@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int kFallbackDpi = 300;
+// What the text cells are cleared to: the paper under the annotation.
+constexpr COLORREF kPaper = RGB(255, 255, 255);
 constexpr int32_t kDefaultRatio = 30;
 // The shrink-to-width rule lets the text take this share of the bars.
 constexpr int32_t kTextWidthPercent = 60;
@@ -137,7 +139,6 @@ int32_t CBarcodeObject::EncodeMatrix(const std::string& data) {
     const int32_t result = EncodeSymbolMatrix(params_, data, matrix_);
     if (result != 0) return result;
     isMatrix_ = true;
-    if (matrix_.drawUnrotated) params_.rotation = 0;
     const int64_t quiet = std::max(0, matrix_.quietZonePixels);
     int64_t height = 2 * quiet;
     for (int32_t row = 0; row < matrix_.rows; ++row)
@@ -161,27 +162,38 @@ int32_t CBarcodeObject::EncodeMaxiCodeSymbol(const std::string& data) {
     return 0;
 }
 
-// The symbol's box after rotation, found as the rotated bar area is.
+// MaxiCode turns its hexagons itself, inside the turned box.
 void CBarcodeObject::DrawMaxiCodeSymbol() {
-    int64_t left = originX_;
-    int64_t top = originY_;
+    const Frame box = UprightFrame();
+    if (!DrawMaxiCode(surface_.GetHdc(), *maxiCode_, maxiCodePitch_, dpiX_, dpiY_, params_.rotation,
+                      Clamp32(box.originX), Clamp32(box.originY)))
+        error_ = -kSymbolBitmapCreation;
+}
+
+CBarcodeObject::Frame CBarcodeObject::SymbolFrame() const {
+    return {originX_, originY_, params_.rotation};
+}
+
+// The top-left corner of the turned bar area, unturned: symbols that keep
+// their modules upright are drawn in it, so that they take the place every
+// other symbol takes under the same anchor and rotation.
+CBarcodeObject::Frame CBarcodeObject::UprightFrame() const {
+    Frame box{originX_, originY_, 0};
     switch (params_.rotation) {
     case 1:
-        top -= width_;
+        box.originY -= width_;
         break;
     case 2:
-        left -= width_;
-        top -= height_;
+        box.originX -= width_;
+        box.originY -= height_;
         break;
     case 3:
-        left -= height_;
+        box.originX -= height_;
         break;
     default:
         break;
     }
-    if (!DrawMaxiCode(surface_.GetHdc(), *maxiCode_, maxiCodePitch_, dpiX_, dpiY_, params_.rotation,
-                      Clamp32(left), Clamp32(top)))
-        error_ = -kSymbolBitmapCreation;
+    return box;
 }
 
 int32_t CBarcodeObject::MatrixRowPixels(int32_t row) const {
@@ -191,9 +203,11 @@ int32_t CBarcodeObject::MatrixRowPixels(int32_t row) const {
     return modules == 0 ? params_.height : Clamp32(int64_t{modules} * params_.moduleWidth);
 }
 
-// Runs of dark modules in a row are filled as one rectangle each.
+// Runs of dark modules in a row are filled as one rectangle each. An upright
+// symbol (QR Code, always square) is drawn unturned in the turned box.
 void CBarcodeObject::DrawMatrix() {
     if (matrix_.rows <= 0 || matrix_.columns <= 0) return;
+    const Frame frame = matrix_.drawUnrotated ? UprightFrame() : SymbolFrame();
     const int32_t module = params_.moduleWidth;
     const int32_t quiet = std::max(0, matrix_.quietZonePixels);
     int64_t y = quiet;
@@ -207,8 +221,8 @@ void CBarcodeObject::DrawMatrix() {
             int32_t run = 1;
             while (column + run < matrix_.columns && matrix_.IsDark(row, column + run))
                 ++run;
-            FillRect(Clamp32(quiet + int64_t{column} * module), Clamp32(y),
-                     Clamp32(int64_t{run} * module), rowPixels);
+            FillInFrame(frame, Clamp32(quiet + int64_t{column} * module), Clamp32(y),
+                        Clamp32(int64_t{run} * module), rowPixels);
             column += run;
         }
         y += rowPixels;
@@ -438,10 +452,14 @@ void CBarcodeObject::PlaceOrigin(int32_t x, int32_t y, int32_t anchor) {
 }
 
 void CBarcodeObject::FillRect(int32_t x, int32_t y, int32_t w, int32_t h) {
+    FillInFrame(SymbolFrame(), x, y, w, h);
+}
+
+void CBarcodeObject::FillInFrame(const Frame& frame, int32_t x, int32_t y, int32_t w, int32_t h) {
     if (w <= 0 || h <= 0) return;
-    const int64_t ox = originX_;
-    const int64_t oy = originY_;
-    switch (params_.rotation) {
+    const int64_t ox = frame.originX;
+    const int64_t oy = frame.originY;
+    switch (frame.rotation) {
     case 1:
         surface_.PatBlt(Clamp32(ox + y), Clamp32(oy - x - w), h, w, PATCOPY);
         break;
@@ -457,7 +475,33 @@ void CBarcodeObject::FillRect(int32_t x, int32_t y, int32_t w, int32_t h) {
     }
 }
 
-void CBarcodeObject::DrawTextAt(int32_t x, int32_t y, int32_t anchor, const std::string& text) {
+// Paints the paper under the cells of a text written at (x, y) with a text
+// anchor: the box an opaque background covers for upright text, turned by
+// the same fills as the bars.
+void CBarcodeObject::ClearTextCell(int32_t x, int32_t y, int32_t anchor, const std::string& text,
+                                   HBRUSH paper) {
+    const SIZE size = TextExtent(surface_, text);
+    const UINT align = TextAlignOfAnchor(anchor);
+    int64_t left = x;
+    int64_t top = y;
+    if ((align & TA_CENTER) == TA_CENTER)
+        left -= size.cx / 2;
+    else if ((align & TA_RIGHT) == TA_RIGHT)
+        left -= size.cx;
+    if ((align & TA_BASELINE) == TA_BASELINE) {
+        TEXTMETRICA metrics{};
+        if (surface_.GetTextMetrics(&metrics)) top -= metrics.tmAscent;
+    } else if ((align & TA_BOTTOM) == TA_BOTTOM) {
+        top -= size.cy;
+    }
+    HBRUSH symbolBrush = surface_.SelectBrush(paper);
+    FillRect(Clamp32(left), Clamp32(top), size.cx, size.cy);
+    surface_.SelectBrush(symbolBrush);
+}
+
+void CBarcodeObject::DrawTextAt(int32_t x, int32_t y, int32_t anchor, const std::string& text,
+                                HBRUSH paper) {
+    ClearTextCell(x, y, anchor, text, paper);
     const int64_t ox = originX_;
     const int64_t oy = originY_;
     int64_t px = ox + x;
@@ -523,13 +567,17 @@ void CBarcodeObject::DrawLinearBars() {
         }
         x += width;
     }
-    if (params_.libraryCode == kLibItf14) DrawItf14Bearers(Clamp32(x));
+    if (HasItf14Bearers()) DrawItf14Bearers(Clamp32(x));
 }
 
 // ITF-14's bearers frame the bars top and bottom when the bars are tall enough.
+bool CBarcodeObject::HasItf14Bearers() const {
+    return params_.libraryCode == kLibItf14 &&
+           15 * static_cast<int64_t>(params_.moduleWidth) < height_;
+}
+
 void CBarcodeObject::DrawItf14Bearers(int32_t barsEnd) {
-    int64_t thickness = 5 * static_cast<int64_t>(params_.moduleWidth);
-    if (15 * static_cast<int64_t>(params_.moduleWidth) >= height_) return;
+    const int64_t thickness = 5 * static_cast<int64_t>(params_.moduleWidth);
     FillRect(0, 0, barsEnd, Clamp32(thickness));
     FillRect(0, Clamp32(height_ - thickness), barsEnd, Clamp32(thickness));
 }
@@ -549,19 +597,30 @@ void CBarcodeObject::DrawPostnetBars() {
     }
 }
 
+// Each text's cells are cleared to the paper by the turned fills of the bars
+// and the text is written transparently, so that the text keeps clear of the
+// bars in every rotation whether or not the device paints an opaque
+// background under turned text (Wine's drivers paint none).
 void CBarcodeObject::DrawAnnotation() {
     if (!HasText() || font_ == nullptr) return;
     HFONT previous = surface_.SelectFont(font_);
+    HBRUSH paper = surface_.CreateSolidBrush(kPaper);
+    const int previousMode = ::SetBkMode(surface_.GetHdc(), TRANSPARENT);
     if (!linear_.pieces.empty()) {
         for (const TextPiece& piece : linear_.pieces) {
             int32_t x = Clamp32(static_cast<int64_t>(piece.xTenths) * params_.moduleWidth / 10);
             int32_t y = piece.row == TextRow::kDigitGroup  ? height_ - textHeight_ / 2
                         : piece.row == TextRow::kSideDigit ? height_ + textHeight_ / 5
                                                            : textHeight_;
-            DrawTextAt(x, y, AnchorOfPiece(piece), piece.text);
+            DrawTextAt(x, y, AnchorOfPiece(piece), piece.text, paper);
         }
     } else {
-        DrawTextAt(width_ / 2, height_ - textHeight_ / 5, 7, linear_.text);
+        // The text overlaps the bars' foot a little, but never ITF-14's
+        // bottom bearer: the bearers frame the whole symbol.
+        const int32_t top = HasItf14Bearers() ? height_ : height_ - textHeight_ / 5;
+        DrawTextAt(width_ / 2, top, 7, linear_.text, paper);
     }
+    if (previousMode != 0) ::SetBkMode(surface_.GetHdc(), previousMode);
+    surface_.DeleteBrush(paper);
     surface_.SelectFont(previous);
 }

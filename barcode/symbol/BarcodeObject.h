@@ -44,7 +44,8 @@ class CBarcodeObject {
     // Draws the symbol at the placed origin.
     void Draw();
 
-    // The rotation it is drawn with (QR Code is always drawn upright).
+    // The rotation the symbol is placed with (QR Code keeps its modules
+    // upright inside the turned box).
     int32_t Rotation() const { return params_.rotation; }
 
     // The resolution the layout works with.
@@ -52,12 +53,23 @@ class CBarcodeObject {
     int DpiY() const { return dpiY_; }
 
   private:
+    // Where symbol coordinates (x right, y down from the bar area's
+    // unrotated top-left corner) land on the device: an origin and the
+    // quarter turns around it.
+    struct Frame {
+        int64_t originX = 0;
+        int64_t originY = 0;
+        int32_t rotation = 0;
+    };
+
     int32_t CheckParameters() const;
     int32_t Encode(const std::string& data, const std::string& text);
     int32_t EncodeMatrix(const std::string& data);
     int32_t EncodeMaxiCodeSymbol(const std::string& data);
     void DrawMaxiCodeSymbol();
     int32_t MatrixRowPixels(int32_t row) const;
+    Frame SymbolFrame() const;
+    Frame UprightFrame() const;
     void DrawMatrix();
     void MeasureLinearWidth();
     void SetUpPostnet();
@@ -69,8 +81,11 @@ class CBarcodeObject {
     int32_t ElementWidth(uint8_t element) const;
     int32_t WideElementWidth() const;
     void FillRect(int32_t x, int32_t y, int32_t w, int32_t h);
-    void DrawTextAt(int32_t x, int32_t y, int32_t anchor, const std::string& text);
+    void FillInFrame(const Frame& frame, int32_t x, int32_t y, int32_t w, int32_t h);
+    void ClearTextCell(int32_t x, int32_t y, int32_t anchor, const std::string& text, HBRUSH paper);
+    void DrawTextAt(int32_t x, int32_t y, int32_t anchor, const std::string& text, HBRUSH paper);
     void DrawLinearBars();
+    bool HasItf14Bearers() const;
     void DrawItf14Bearers(int32_t barsEnd);
     void DrawPostnetBars();
     void DrawAnnotation();
