@@ -4,6 +4,7 @@
 #include "barcode.h"
 #include "typetable/BarcodeTypeTable.h"
 
+#include "BarcodeMutexProbe.h"
 #include "ChildProcess.h"
 #include "MemoryDC.h"
 #include "ScratchDirectory.h"
@@ -287,15 +288,7 @@ TEST(ExportsTest, ALockAbandonedByADeadProcessIsReleasedAfterUse) {
     std::strcpy(text, "NoTime");
     EXPECT_EQ(e.init(text, sizeof text), 1);
     // Another thread finds the lock free at once: the init call gave it back.
-    DWORD waitResult = WAIT_TIMEOUT;
-    std::thread other([&] {
-        HANDLE mutex = CreateMutexA(nullptr, FALSE, "BarcodeMutex");
-        waitResult = WaitForSingleObject(mutex, 0);
-        if (waitResult == WAIT_OBJECT_0 || waitResult == WAIT_ABANDONED) ReleaseMutex(mutex);
-        CloseHandle(mutex);
-    });
-    other.join();
-    EXPECT_EQ(waitResult, static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_EQ(testsupport::ProbeBarcodeMutex(), static_cast<DWORD>(WAIT_OBJECT_0));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 // data of a command keeps its NUL bytes.
 #include "barcode.h"
 
+#include "BarcodeMutexProbe.h"
 #include "MemoryDC.h"
 
 #include <gtest/gtest.h>
@@ -61,19 +62,6 @@ int Send(PrintExport print, HDC dc, const std::string& command, std::string* err
     return result;
 }
 
-// Another thread finds the machine-wide lock free at once.
-bool LockIsFree() {
-    DWORD waited = WAIT_TIMEOUT;
-    std::thread other([&] {
-        HANDLE mutex = CreateMutexA(nullptr, FALSE, "BarcodeMutex");
-        waited = WaitForSingleObject(mutex, 0);
-        if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) ReleaseMutex(mutex);
-        CloseHandle(mutex);
-    });
-    other.join();
-    return waited == WAIT_OBJECT_0;
-}
-
 // A page in MM_TWIPS, as print programs hand it over.
 struct TwipsPage {
     TwipsPage() { SetMapMode(dc.Get(), MM_TWIPS); }
@@ -119,7 +107,7 @@ TEST(HostSafetyTest, AFaultInsideARequestFailsItAloneAndTheNextOnePrints) {
             EXPECT_EQ(GetMapMode(dc), MM_TWIPS);
             EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
             EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
-            EXPECT_TRUE(LockIsFree());
+            EXPECT_EQ(testsupport::ProbeBarcodeMutex(), static_cast<DWORD>(WAIT_OBJECT_0));
 
             TwipsPage next;
             EXPECT_EQ(Send(print, next.dc.Get(), kCommand, &error), 1) << error;

@@ -42,7 +42,10 @@ const std::vector<VerifyCase>& VerifyCases() {
         {"C=UPCA+2,B=0,S1=6,H=20,D=0360002914512", "UPC-A", "036000291452 12", "add-on"},
         {"C=UPCE+5,B=0,S1=6,H=20,D=0421000052699999", "UPC-E", "04252614 99999", "add-on"},
         // Two-dimensional symbols; QR Code is drawn upright in every rotation.
-        {"C=PDF417,B=0,S1=6,SEC=5,D=PDF417 Text 12345678901234567890 mixed", "PDF417",
+        // At SEC=5 this text makes a symbol that zxing-cpp 1.4 reads upright but
+        // misses turned by a quarter or half turn at 600 and 1200 dpi, though
+        // the turned drawings are its exact turns: SEC=6 reads in every one.
+        {"C=PDF417,B=0,S1=6,SEC=6,D=PDF417 Text 12345678901234567890 mixed", "PDF417",
          "PDF417 Text 12345678901234567890 mixed"},
         {"C=PDF417,B=0,S1=6,SEC=2,FC=3,D=\\x01\\xFFbytes", "PDF417",
          "\x01\xC3\xBF"
