@@ -147,6 +147,7 @@ void LogLeave(int result, const BarcodeRequest* request) {
 } // namespace
 
 bool LengthCoversOptions(const char* bytes, size_t count) {
+    if (bytes == nullptr || count == 0) return false;
     if (std::memchr(bytes, '\0', count) != nullptr) return true;
     for (size_t i = 0; i + 1 < count; ++i)
         if ((i == 0 || bytes[i - 1] == ',') && (bytes[i] == 'D' || bytes[i] == 'd') &&
