@@ -115,10 +115,15 @@ TEST(MaxiCodeSecondary, EightyFourSetACharactersFillTheSymbolExactly) {
     EXPECT_EQ(SecondaryData(codewords), std::vector<uint8_t>(84, 26));
 }
 
-TEST(MaxiCodeSecondary, OnlyEightyFourCharactersAreTaken) {
-    const std::string secondary(84, 'Z');
-    EXPECT_EQ(EncodeToCodewords(kUsPrimary + secondary + std::string(200, 'a')),
-              EncodeToCodewords(kUsPrimary + secondary));
+// The whole secondary message is encoded: what does not fit is refused,
+// never cut off and printed as if it were all; digits fit beyond one
+// character per codeword.
+TEST(MaxiCodeSecondary, WhatDoesNotFitIsRefusedNotCut) {
+    MaxiCodeModules modules;
+    EXPECT_EQ(EncodeMaxiCode(kUsPrimary + std::string(85, 'Z'), modules), -2);
+    EXPECT_EQ(EncodeMaxiCode(kUsPrimary + std::string(84, 'Z') + std::string(200, 'a'), modules),
+              -2);
+    EXPECT_EQ(EncodeMaxiCode(kUsPrimary + std::string(120, '5'), modules), 0);
 }
 
 TEST(MaxiCodeSecondary, EmptySecondaryIsAllPads) {

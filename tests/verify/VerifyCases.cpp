@@ -73,6 +73,14 @@ const std::vector<VerifyCase>& VerifyCases() {
          "840\x1D"
          "001\x1DHELLO MAXICODE",
          "pure-upright"},
+        // More characters than secondary codewords: nine digits take six.
+        {"C=MC,MCPC=123456789,MCCC=840,MCCS=001,D=" + std::string(50, '7') + std::string(50, '3'),
+         "MaxiCode",
+         "123456789\x1D"
+         "840\x1D"
+         "001\x1D" +
+             std::string(50, '7') + std::string(50, '3'),
+         "pure-upright"},
         {"C=MC,MCPC=B1 2XY,MCCC=826,MCCS=002,D=International 42", "MaxiCode",
          "B1 2XY\x1D"
          "826\x1D"

@@ -15,7 +15,6 @@ constexpr int32_t kCannotEncode = -9;
 constexpr int32_t kTooLong = -2;
 
 constexpr int kUnitedStates = 840;
-constexpr size_t kSecondaryCharactersTaken = 84;
 
 constexpr int kPrimaryDataCodewords = 10;
 constexpr int kPrimaryCheckCodewords = 10;
@@ -153,8 +152,10 @@ int32_t EncodeMaxiCode(const std::string& data, MaxiCodeModules& modules) {
     if (!primary || !FitsTenBits(primary->country) || !FitsTenBits(primary->serviceClass))
         return kCannotEncode;
 
-    const std::string_view secondary =
-        std::string_view(data).substr(primary->secondaryStart, kSecondaryCharactersTaken);
+    // The whole secondary message, however long: digits in numeric shifts
+    // take fewer codewords than characters, and what does not fit is refused
+    // (-2), never cut off and printed as if it were all.
+    const std::string_view secondary = std::string_view(data).substr(primary->secondaryStart);
     std::optional<std::vector<uint8_t>> secondaryData =
         EncodeMaxiCodeText(secondary, kMaxiCodeSecondaryDataCodewords);
     if (!secondaryData) return kTooLong;
