@@ -1,5 +1,6 @@
 #include "PageDrawing.h"
 
+#include "BitmapRows.h"
 #include "MemoryDC.h"
 
 namespace stress {
@@ -7,17 +8,7 @@ namespace stress {
 namespace {
 
 std::vector<uint32_t> ReadPixels(HDC dc) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kPageWidth;
-    info.bmiHeader.biHeight = -kPageHeight; // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<uint32_t> pixels(static_cast<size_t>(kPageWidth) * kPageHeight);
-    HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
-    if (GetDIBits(dc, bitmap, 0, kPageHeight, pixels.data(), &info, DIB_RGB_COLORS) != kPageHeight)
-        pixels.clear();
+    std::vector<uint32_t> pixels = testsupport::ReadBitmapRows(dc, kPageWidth, kPageHeight);
     for (uint32_t& pixel : pixels)
         pixel &= 0xFFFFFF;
     return pixels;

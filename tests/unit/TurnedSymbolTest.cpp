@@ -7,6 +7,7 @@
 // memory DC.
 #include "barcode.h"
 
+#include "BitmapRows.h"
 #include "MemoryDC.h"
 #ifndef _WIN32
 #include "rasterdc.h"
@@ -88,17 +89,9 @@ class Page {
     // take minutes under Wine), else pixel by pixel.
     Drawing Read() const {
         Drawing drawing{width_, height_, std::vector<uint8_t>(size_t(width_) * height_)};
-        std::vector<uint32_t> pixels(drawing.dark.size());
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_; // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(dc_, OBJ_BITMAP));
-        const bool whole = memory_ && GetDIBits(dc_, bitmap, 0, height_, pixels.data(), &info,
-                                                DIB_RGB_COLORS) == height_;
+        const std::vector<uint32_t> pixels =
+            memory_ ? testsupport::ReadBitmapRows(dc_, width_, height_) : std::vector<uint32_t>{};
+        const bool whole = !pixels.empty();
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x) {
                 const size_t at = size_t(y) * width_ + x;
