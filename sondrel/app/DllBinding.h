@@ -3,6 +3,7 @@
 // decide whether test barcodes can be drawn at all.
 #pragma once
 
+#include "LibrarySearch.h"
 #include "RfcBinding.h"
 #include "barcode.h"
 #include "win32api.h"
@@ -34,11 +35,6 @@ struct SondrelLibraries {
 };
 
 SondrelLibraries& Libraries();
-
-// True for a module handle that LoadLibraryA returned for a loaded module.
-inline bool IsLoadedModule(HMODULE module) {
-    return reinterpret_cast<UINT_PTR>(module) > 32;
-}
 
 // Finds, loads and checks the barcode DLL, then the RFC library, and tells
 // the user in message boxes what is wrong with the DLL. Afterwards the print
