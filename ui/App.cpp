@@ -3,6 +3,8 @@
 #include "ui/Dialog.h"
 #include "ui/ModelessDialogs.h"
 
+#include <commctrl.h>
+
 namespace {
 CApp* theApp = nullptr;
 }
@@ -36,6 +38,10 @@ int CApp::Run(HINSTANCE instance, const char* commandLine, int showCommand) {
     instance_ = instance;
     commandLine_ = commandLine ? commandLine : "";
     showCommand_ = showCommand;
+    // Tree views, tabs and the other common controls must be registered
+    // before a dialog template that holds one is made into a window.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
     if (InitInstance()) RunMessageLoop();
     return ExitInstance();
 }

@@ -6,7 +6,7 @@
 //   class CStartDialog : public CDialog {
 //       void OnTypeChosen();
 //       const CommandRoutes& Commands() const override {
-//           static constexpr CommandRoute routes[] = {
+//           static const CommandRoute routes[] = {
 //               Route(IDC_TYPE, CBN_SELCHANGE, &CStartDialog::OnTypeChosen)};
 //           return Routes(routes);
 //       }
@@ -52,11 +52,11 @@ using NotifyRoutes = std::span<const NotifyRoute>;
 
 // A table entry from a member function of the derived class.
 template <class Derived>
-constexpr CommandRoute Route(UINT id, UINT code, void (Derived::*handler)()) {
+inline CommandRoute Route(UINT id, UINT code, void (Derived::*handler)()) {
     return {id, code, static_cast<CommandHandler>(handler)};
 }
 template <class Derived>
-constexpr NotifyRoute Route(UINT id, UINT code, void (Derived::*handler)(NMHDR*, LRESULT*)) {
+inline NotifyRoute Route(UINT id, UINT code, void (Derived::*handler)(NMHDR*, LRESULT*)) {
     return {id, code, static_cast<NotifyHandler>(handler)};
 }
 

@@ -75,8 +75,11 @@ class CTranslate {
 
     const std::string& Language() const { return language_; }
 
-  private:
+    // Loads the catalog now, if no lookup has yet; a program calls it first
+    // thing, so that a missing catalog ends it before anything else runs.
     void EnsureLoaded();
+
+  private:
     void Load();
     bool LoadFile(const std::string& path);
     void Merge(const CatalogEntry& entry, int origin);
