@@ -1,6 +1,5 @@
 #include "ui/App.h"
 
-#include "ui/Dialog.h"
 #include "ui/ModelessDialogs.h"
 
 #include <commctrl.h>

@@ -8,8 +8,7 @@
 #include "win32api.h"
 
 #include "ui/Commands.h"
-
-class CDialog;
+#include "ui/Window.h"
 
 class CApp {
   public:
@@ -33,8 +32,8 @@ class CApp {
 
     // The main window receives File/Exit and owns the program's message
     // boxes; the main dialog of a dialog-based program sets itself here.
-    void SetMainWindow(CDialog* window) { mainWindow_ = window; }
-    CDialog* MainWindow() const { return mainWindow_; }
+    void SetMainWindow(CWindow* window) { mainWindow_ = window; }
+    CWindow* MainWindow() const { return mainWindow_; }
     HWND MainWindowHandle() const;
 
     const char* Name() const { return name_; }
@@ -54,7 +53,7 @@ class CApp {
     const char* commandLine_ = "";
     int showCommand_ = SW_SHOWNORMAL;
     int exitCode_ = 0;
-    CDialog* mainWindow_ = nullptr;
+    CWindow* mainWindow_ = nullptr;
 };
 
 // The program's one application object.

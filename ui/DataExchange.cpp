@@ -1,11 +1,11 @@
 #include "ui/DataExchange.h"
 
-#include "ui/Dialog.h"
 #include "ui/FieldRules.h"
+#include "ui/MessageBox.h"
 
 #include <vector>
 
-HWND CDataExchange::Control(int id) const { return dialog_.Item(id); }
+HWND CDataExchange::Control(int id) const { return GetDlgItem(dialog_, id); }
 
 void CDataExchange::Refuse(int id, const std::string& message) {
     if (failed_) return;

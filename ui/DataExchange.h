@@ -14,11 +14,9 @@
 
 #include <string>
 
-class CDialog;
-
 class CDataExchange {
   public:
-    CDataExchange(CDialog& dialog, bool save) : dialog_(dialog), save_(save) {}
+    CDataExchange(HWND dialog, bool save) : dialog_(dialog), save_(save) {}
 
     bool Saving() const { return save_; }
     bool Failed() const { return failed_; }
@@ -27,7 +25,7 @@ class CDataExchange {
     void Refuse(int id, const std::string& message);
 
   private:
-    CDialog& dialog_;
+    HWND dialog_;
     bool save_;
     bool failed_ = false;
 };

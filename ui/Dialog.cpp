@@ -41,12 +41,6 @@ void ReportHandlerFailure(const char* what) {
 
 } // namespace
 
-int FrameworkMessageBox(const char* text, UINT style) {
-    CApp* app = TheApp();
-    return MessageBoxA(app ? app->MainWindowHandle() : nullptr, text, app ? app->Name() : "",
-                       style);
-}
-
 CDialog::CDialog(UINT templateId, CDialog* parent) : templateId_(templateId), parent_(parent) {}
 
 CDialog::~CDialog() {
@@ -97,7 +91,7 @@ void CDialog::EndDialog(INT_PTR result) {
 }
 
 bool CDialog::UpdateData(bool save) {
-    CDataExchange exchange(*this, save);
+    CDataExchange exchange(window_, save);
     DoDataExchange(exchange);
     return !exchange.Failed();
 }

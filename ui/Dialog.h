@@ -19,6 +19,8 @@
 // frames is undefined.
 #pragma once
 
+#include "ui/MessageBox.h"
+#include "ui/Window.h"
 #include "win32api.h"
 
 #include <commctrl.h>
@@ -60,7 +62,7 @@ inline NotifyRoute Route(UINT id, UINT code, void (Derived::*handler)(NMHDR*, LR
     return {id, code, static_cast<NotifyHandler>(handler)};
 }
 
-class CDialog {
+class CDialog : public CWindow {
   public:
     explicit CDialog(UINT templateId, CDialog* parent = nullptr);
     virtual ~CDialog();
@@ -81,7 +83,6 @@ class CDialog {
     // told why and the control has the focus.
     bool UpdateData(bool save = true);
 
-    HWND Handle() const { return window_; }
     HWND Item(int id) const { return GetDlgItem(window_, id); }
     UINT TemplateId() const { return templateId_; }
     bool IsModal() const { return modal_; }
@@ -126,10 +127,5 @@ class CDialog {
 
     UINT templateId_;
     CDialog* parent_;
-    HWND window_ = nullptr;
     bool modal_ = false;
 };
-
-// A message box owned by the program's main window (or none), for messages
-// of the framework itself.
-int FrameworkMessageBox(const char* text, UINT style);
