@@ -78,16 +78,21 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool HasDirectory(const std::string& path) {
-    return path.find_first_of("\\/:") != std::string::npos;
+bool IsExplicitPath(const std::string& path) {
+    bool absolute = !path.empty() && (path[0] == '\\' || path[0] == '/');
+    bool drive = path.size() >= 2 && path[1] == ':';
+    bool fromCurrent = path.starts_with(".\\") || path.starts_with("..\\") ||
+                       path.starts_with("./") || path.starts_with("../");
+    return absolute || drive || fromCurrent;
 }
 
-// A bare file name is the copy in the current directory, which the access
-// check found; given to LoadLibraryA bare, the loader would search its own
-// places first (the program's directory, the system directories) and might
-// load another copy.
+// The access check found a relative candidate in the current directory.
+// Given to LoadLibraryA as it stands, a bare name or a path such as
+// "dlls\Barcode.dll" is looked for in the loader's own places first (the
+// program's directory, the system directories), which may hold another
+// copy; ".\" in front makes the loader take the file that was checked.
 std::string LoadablePath(const std::string& candidate) {
-    return HasDirectory(candidate) ? candidate : ".\\" + candidate;
+    return IsExplicitPath(candidate) ? candidate : ".\\" + candidate;
 }
 
 // Copies as much of the path as fits, always terminated.

@@ -45,8 +45,10 @@ inline bool IsLoadedModule(HMODULE module) {
 
 // Loads the first candidate that exists (tested with an access check, not by
 // loading) and returns LoadLibraryA's result, or LibraryNotFound() when no
-// candidate exists. When locationOut is given, the loaded path is copied
-// into it: cut to locationSize - 1 bytes and terminated when it is longer,
-// and the library is loaded all the same.
+// candidate exists. A relative candidate is loaded as ".\<candidate>", so
+// that the loader takes the file found in the current directory. When
+// locationOut is given, the loaded path is copied into it: cut to
+// locationSize - 1 bytes and terminated when it is longer, and the library
+// is loaded all the same.
 HMODULE FindAndLoadLibrary(const char* fileName, const char* keyName, char* locationOut,
                            size_t locationSize);

@@ -83,14 +83,17 @@ TEST(LibrarySearch, LoadsTheFirstCopyFound) {
     struct Case {
         const char* name;
         bool inProfileDirectory, inCurrentDirectory, inWinIniDirectory;
+        bool relativeProfileValue; // the profile names current\profile as "profile"
         const char* expectedPlace; // "profile", "current", "winini" or null: not found
     };
     const Case cases[] = {
         {"profile directory without the DLL: the current directory's copy", false, true, true,
-         "current"},
-        {"the profile directory's copy comes first", true, true, true, "profile"},
-        {"then the directory win.ini names", false, false, true, "winini"},
-        {"nowhere", false, false, false, nullptr},
+         false, "current"},
+        {"the profile directory's copy comes first", true, true, true, false, "profile"},
+        {"a relative profile value is under the current directory", true, true, true, true,
+         "profile"},
+        {"then the directory win.ini names", false, false, true, false, "winini"},
+        {"nowhere", false, false, false, false, nullptr},
     };
     int number = 0;
     for (const Case& test : cases) {
@@ -98,9 +101,10 @@ TEST(LibrarySearch, LoadsTheFirstCopyFound) {
         // A site of its own for every case: a module file is never replaced
         // at a path from which it was loaded.
         TestSite site("search-" + std::to_string(++number));
-        std::string profileDirectory = site.Directory("profile");
+        std::string profileDirectory =
+            site.Directory(test.relativeProfileValue ? "current/profile" : "profile");
         std::string winIniDirectory = site.Directory("winini");
-        site.SetProfileValue(kKey, profileDirectory);
+        site.SetProfileValue(kKey, test.relativeProfileValue ? "profile" : profileDirectory);
         site.SetWindowsProfileValue(kKey, winIniDirectory);
         if (test.inProfileDirectory)
             site.Install("fake_barcode_level1", profileDirectory, "Barcode.dll");
@@ -122,7 +126,8 @@ TEST(LibrarySearch, LoadsTheFirstCopyFound) {
             EXPECT_STREQ(location, ".\\Barcode.dll");
             EXPECT_EQ(FakeLevelOf(module), 2);
         } else if (place == "profile") {
-            EXPECT_EQ(location, profileDirectory + "\\Barcode.dll");
+            EXPECT_EQ(location, test.relativeProfileValue ? ".\\profile\\Barcode.dll"
+                                                          : profileDirectory + "\\Barcode.dll");
             EXPECT_EQ(FakeLevelOf(module), 1);
         } else {
             EXPECT_EQ(location, winIniDirectory + "\\Barcode.dll");
