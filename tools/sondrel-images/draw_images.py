@@ -207,7 +207,7 @@ def bmp_24(picture):
 
 
 # The icon: a white label with black bars on a blue rounded square. The bar
-# pattern is a run of bars and spaces in modules, scaled to the icon size.
+# pattern is a run of bars and spaces in modules of 1 to 3 pixels.
 ICON_BARS = "1101001100101101110100101100110110100111010"
 ICON_BLUE = (0, 70, 190, 255)
 ICON_WHITE = (255, 255, 255, 255)
@@ -233,8 +233,10 @@ def icon_pixel(size, x, y):
     bars_left = border + quiet
     bars_right = size - border - quiet
     if bars_left <= x < bars_right and bars_top <= y < bars_bottom:
-        module = (x - bars_left) * len(ICON_BARS) // (bars_right - bars_left)
-        return ICON_BLACK if ICON_BARS[module] == "1" else ICON_WHITE
+        # Whole pixels per module, so that no bar is smeared into its
+        # neighbour at the small sizes.
+        module = (x - bars_left) // max(1, size // 16)
+        return ICON_BLACK if ICON_BARS[module % len(ICON_BARS)] == "1" else ICON_WHITE
     # A line of "text" below the bars.
     text_top = bars_bottom + max(1, size // 16)
     text_bottom = text_top + max(1, size // 16)
