@@ -78,21 +78,33 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool IsExplicitPath(const std::string& path) {
-    bool absolute = !path.empty() && (path[0] == '\\' || path[0] == '/');
-    bool drive = path.size() >= 2 && path[1] == ':';
-    bool fromCurrent = path.starts_with(".\\") || path.starts_with("..\\") ||
-                       path.starts_with("./") || path.starts_with("../");
-    return absolute || drive || fromCurrent;
+bool IsAbsolutePath(const std::string& path) {
+    bool fromRoot = !path.empty() && (path[0] == '\\' || path[0] == '/');
+    bool withDrive = path.size() >= 2 && path[1] == ':';
+    return fromRoot || withDrive;
+}
+
+std::string CurrentDirectory() {
+    std::string directory(GetCurrentDirectoryA(0, nullptr), '\0');
+    DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data());
+    if (length == 0 || length >= directory.size()) return std::string();
+    directory.resize(length);
+    return directory;
 }
 
 // The access check found a relative candidate in the current directory.
-// Given to LoadLibraryA as it stands, a bare name or a path such as
-// "dlls\Barcode.dll" is looked for in the loader's own places first (the
+// LoadLibraryA would look for a relative path in its own places first (the
 // program's directory, the system directories), which may hold another
-// copy; ".\" in front makes the loader take the file that was checked.
+// copy: the full path makes it load the file that was checked.
 std::string LoadablePath(const std::string& candidate) {
-    return IsExplicitPath(candidate) ? candidate : ".\\" + candidate;
+    if (IsAbsolutePath(candidate)) return candidate;
+    std::string current = CurrentDirectory();
+    if (current.empty()) return candidate;
+    std::string relative = candidate;
+    while (relative.starts_with(".\\") || relative.starts_with("./"))
+        relative.erase(0, 2);
+    bool endsWithSeparator = current.back() == '\\' || current.back() == '/';
+    return current + (endsWithSeparator ? "" : "\\") + relative;
 }
 
 // Copies as much of the path as fits, always terminated.

@@ -45,8 +45,8 @@ inline bool IsLoadedModule(HMODULE module) {
 
 // Loads the first candidate that exists (tested with an access check, not by
 // loading) and returns LoadLibraryA's result, or LibraryNotFound() when no
-// candidate exists. A relative candidate is loaded as ".\<candidate>", so
-// that the loader takes the file found in the current directory. When
+// candidate exists. A relative candidate is loaded by its full path in the
+// current directory, so that the loader takes the file that was found. When
 // locationOut is given, the loaded path is copied into it: cut to
 // locationSize - 1 bytes and terminated when it is longer, and the library
 // is loaded all the same.

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 
 using sondreltest::Box;
 using sondreltest::RecordedBoxes;
@@ -104,7 +105,8 @@ TEST_F(DllBinding, EachKindOfDllShowsItsBoxesAndKeepsOrLosesPrinting) {
         SondrelLibraries& libraries = Libraries();
         EXPECT_EQ(RecordedBoxes(), test.boxes);
         ASSERT_TRUE(IsLoadedModule(libraries.barcodeDll));
-        EXPECT_EQ(libraries.location, ".\\" + std::string(test.fileName));
+        EXPECT_EQ(libraries.location,
+                  std::filesystem::current_path().string() + "\\" + test.fileName);
         EXPECT_STREQ(libraries.versionText, test.versionText);
 
         BarcodeRequest request{};

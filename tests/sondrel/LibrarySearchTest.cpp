@@ -27,6 +27,11 @@ int FakeLevelOf(HMODULE module) {
     return level ? level() : -1;
 }
 
+// A relative place is loaded, and shown, by its full path.
+std::string CurrentDirectory() {
+    return std::filesystem::current_path().string();
+}
+
 } // namespace
 
 TEST(LibraryCandidates, SixPlacesInOrder) {
@@ -123,11 +128,12 @@ TEST(LibrarySearch, LoadsTheFirstCopyFound) {
         ASSERT_TRUE(IsLoadedModule(module));
         std::string place = test.expectedPlace;
         if (place == "current") {
-            EXPECT_STREQ(location, ".\\Barcode.dll");
+            EXPECT_EQ(location, CurrentDirectory() + "\\Barcode.dll");
             EXPECT_EQ(FakeLevelOf(module), 2);
         } else if (place == "profile") {
-            EXPECT_EQ(location, test.relativeProfileValue ? ".\\profile\\Barcode.dll"
-                                                          : profileDirectory + "\\Barcode.dll");
+            EXPECT_EQ(location, test.relativeProfileValue
+                                    ? CurrentDirectory() + "\\profile\\Barcode.dll"
+                                    : profileDirectory + "\\Barcode.dll");
             EXPECT_EQ(FakeLevelOf(module), 1);
         } else {
             EXPECT_EQ(location, winIniDirectory + "\\Barcode.dll");
