@@ -5,7 +5,6 @@
 
 #include "SondrelTestSite.h"
 #include "TestLog.h"
-#include "catalog/Placeholders.h"
 #include "catalog/Translate.h"
 
 #include <gtest/gtest.h>
@@ -118,12 +117,6 @@ TEST_F(DllBinding, EachKindOfDllShowsItsBoxesAndKeepsOrLosesPrinting) {
         EXPECT_EQ(libraries.barcodeDll, nullptr);
         EXPECT_EQ(CallPrintEntry(nullptr, &request), 0);
     }
-}
-
-TEST_F(DllBinding, IncompatibleDllMessageGivesTheMakersAddress) {
-    std::string text = GetText(203, 23, false);
-    EXPECT_EQ(text.rfind("The loaded Barcode DLL is incompatible!\n", 0), 0u) << text;
-    EXPECT_NE(text.find(FindPlaceholderAt("WEB_ADDR")->value), std::string::npos) << text;
 }
 
 TEST_F(DllBinding, NoDllShowsTheHandleAndErrorAndDrawsNothing) {
