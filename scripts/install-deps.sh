@@ -19,7 +19,7 @@ renderer_packages=(
 # The tests, the Windows builds and their Wine runs, the oracles and peers
 # (zxing-cpp, zint, libqrencode, libdmtx) and the fuzzers.
 test_packages=(
-    file
+    file python3
     libgtest-dev googletest
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
