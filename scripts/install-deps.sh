@@ -16,14 +16,17 @@ renderer_packages=(
     cmake make g++ pkg-config
     libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation2 fontconfig
 )
-# The tests, the Windows builds and their Wine runs, the oracles and peers
-# (zxing-cpp, zint, libqrencode, libdmtx) and the fuzzers.
+# The tests, the Windows builds and their Wine runs, the GUI tests' display
+# (Xvfb), pictures, Wine's own fonts and PostScript rendering of printed
+# pages, the oracles and peers (zxing-cpp, zint, libqrencode, libdmtx) and
+# the fuzzers.
 test_packages=(
     file python3
     libgtest-dev googletest
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64
+    xvfb xauth imagemagick fonts-wine ghostscript
     libzxing-dev libzint-dev
     libqrencode-dev libdmtx-dev
     clang libclang-rt-14-dev
