@@ -1,0 +1,65 @@
+#include "Controls.h"
+
+#include <vector>
+
+namespace gui {
+
+std::optional<LRESULT> SendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       DWORD timeoutMs) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                             timeoutMs, &result))
+        return std::nullopt;
+    return static_cast<LRESULT>(result);
+}
+
+std::optional<std::string> WindowText(HWND window) {
+    if (!IsWindow(window)) return std::nullopt;
+    std::optional<LRESULT> length = SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0);
+    if (!length) return std::nullopt;
+    std::vector<char> buffer(static_cast<size_t>(*length) + 1, '\0');
+    std::optional<LRESULT> copied =
+        SendWithTimeout(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    if (!copied) return std::nullopt;
+    return std::string(buffer.data(), static_cast<size_t>(*copied));
+}
+
+std::optional<std::string> ControlText(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    if (!control) return std::nullopt;
+    return WindowText(control);
+}
+
+bool SetControlText(HWND dialog, int id, const std::string& text) {
+    HWND control = GetDlgItem(dialog, id);
+    if (!control) return false;
+    std::optional<LRESULT> result =
+        SendWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    return result && *result == TRUE;
+}
+
+std::optional<bool> IsChecked(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    if (!control) return std::nullopt;
+    std::optional<LRESULT> state = SendWithTimeout(control, BM_GETCHECK, 0, 0);
+    if (!state) return std::nullopt;
+    return *state == BST_CHECKED;
+}
+
+std::optional<int> DefaultButtonId(HWND dialog) {
+    std::optional<LRESULT> result = SendWithTimeout(dialog, DM_GETDEFID, 0, 0);
+    if (!result || HIWORD(*result) != DC_HASDEFID) return std::nullopt;
+    return LOWORD(*result);
+}
+
+bool Click(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    return button && SendWithTimeout(button, BM_CLICK, 0, 0).has_value();
+}
+
+bool PostClick(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    return button && PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+} // namespace gui
