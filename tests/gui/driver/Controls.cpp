@@ -1,8 +1,27 @@
 #include "Controls.h"
 
+#include "AnsiText.h"
+
 #include <vector>
 
 namespace gui {
+
+namespace {
+
+// Texts cross the process boundary as wide texts: Wine's conversion of the
+// ANSI forms sends a second message without the time-out, which waits for
+// ever on a hung window (and returns only the first character of some
+// list texts).
+std::optional<LRESULT> SendWideWithTimeout(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                             kMessageTimeoutMs, &result))
+        return std::nullopt;
+    return static_cast<LRESULT>(result);
+}
+
+} // namespace
 
 std::optional<LRESULT> SendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        DWORD timeoutMs) {
@@ -15,13 +34,13 @@ std::optional<LRESULT> SendWithTimeout(HWND window, UINT message, WPARAM wParam,
 
 std::optional<std::string> WindowText(HWND window) {
     if (!IsWindow(window)) return std::nullopt;
-    std::optional<LRESULT> length = SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0);
+    std::optional<LRESULT> length = SendWideWithTimeout(window, WM_GETTEXTLENGTH, 0, 0);
     if (!length) return std::nullopt;
-    std::vector<char> buffer(static_cast<size_t>(*length) + 1, '\0');
-    std::optional<LRESULT> copied =
-        SendWithTimeout(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    std::vector<wchar_t> buffer(static_cast<size_t>(*length) + 1, L'\0');
+    std::optional<LRESULT> copied = SendWideWithTimeout(window, WM_GETTEXT, buffer.size(),
+                                                        reinterpret_cast<LPARAM>(buffer.data()));
     if (!copied) return std::nullopt;
-    return std::string(buffer.data(), static_cast<size_t>(*copied));
+    return AnsiText(std::wstring(buffer.data(), static_cast<size_t>(*copied)));
 }
 
 std::optional<std::string> ControlText(HWND dialog, int id) {
@@ -33,8 +52,9 @@ std::optional<std::string> ControlText(HWND dialog, int id) {
 bool SetControlText(HWND dialog, int id, const std::string& text) {
     HWND control = GetDlgItem(dialog, id);
     if (!control) return false;
+    std::wstring wide = WideText(text);
     std::optional<LRESULT> result =
-        SendWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendWideWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     return result && *result == TRUE;
 }
 

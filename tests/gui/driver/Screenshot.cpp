@@ -63,13 +63,24 @@ bool WritePng(HBITMAP bitmap, const std::string& path) {
     return saved;
 }
 
+// Repaints the window and its controls now: RedrawWindow sends the paint
+// messages to the window's thread and returns when they are handled.
+DWORD WINAPI RepaintNow(void* window) {
+    RedrawWindow(static_cast<HWND>(window), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return 0;
+}
+
 } // namespace
 
 void LetWindowPaint(HWND window) {
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    // The reply comes once the thread has handled what was queued before;
-    // Wine then hands the window's pixels to the display.
+    // On a thread of its own, since the paint messages are sent without a
+    // time-out: a hung program leaves that thread waiting, not the driver.
+    if (HANDLE thread = CreateThread(nullptr, 0, RepaintNow, window, 0, nullptr)) {
+        WaitForSingleObject(thread, kMessageTimeoutMs);
+        CloseHandle(thread);
+    }
+    // Wine hands a window's pixels to the display shortly after it painted.
     SendWithTimeout(window, WM_NULL, 0, 0);
     Sleep(50);
 }

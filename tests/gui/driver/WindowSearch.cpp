@@ -1,9 +1,11 @@
 #include "WindowSearch.h"
 
+#include "AnsiText.h"
 #include "Controls.h"
 #include "MessageBoxes.h"
 
 #include <functional>
+#include <iterator>
 
 namespace gui {
 
@@ -45,7 +47,11 @@ std::vector<HWND> VisibleDialogs(DWORD processId) {
 }
 
 std::string WindowTitle(HWND window) {
-    return WindowText(window).value_or("");
+    // Read from the window manager's copy, without a message: the title of
+    // a hung window reads as well, and at once.
+    wchar_t title[512] = {};
+    int length = InternalGetWindowText(window, title, static_cast<int>(std::size(title)));
+    return AnsiText(std::wstring(title, static_cast<size_t>(length > 0 ? length : 0)));
 }
 
 HWND WaitForDialog(const Program& program, const std::string& title, DWORD timeoutMs) {

@@ -17,7 +17,7 @@ inline constexpr const char* kDialogClass = "#32770";
 // The visible top-level dialogs of a process, topmost first.
 std::vector<HWND> VisibleDialogs(DWORD processId);
 
-// The title of a top-level window (its caption).
+// The title of a top-level window (its caption), also of a hung one.
 std::string WindowTitle(HWND window);
 
 // Waits for a visible dialog of the program with exactly this title; null
