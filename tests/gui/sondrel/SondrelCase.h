@@ -59,9 +59,11 @@ class SondrelCase : public ::testing::Test {
     HWND OpenMainDialog();
 
     // The program's exit code within the close time-out.
-    std::optional<DWORD> ExitCode() { return session_->program().WaitForExit(); }
+    std::optional<DWORD> ExitCode() {
+        return session_ ? session_->program().WaitForExit() : std::nullopt;
+    }
     // What the program shows, for failure messages.
-    std::string Showing() const { return session_->Showing(); }
+    std::string Showing() const { return session_ ? session_->Showing() : "no program started\n"; }
 
   private:
     std::unique_ptr<gui::ProfileFilesGuard> profiles_;
