@@ -15,18 +15,20 @@ struct MaxiCodeFields {
                 city = "MaxiCity", state = "NM";
     int addressValidation = 1; // "Y" / "N" in the command
     std::string shipmentId, shipperNumber = "4711", trackingNumber = "123ABC67890",
-                classOfService = "002", julianDay = "123", packageNumber = "1",
-                totalPackages = "3", weight = "1";
+                            classOfService = "002", julianDay = "123", packageNumber = "1",
+                            totalPackages = "3", weight = "1";
 };
 
 // One text field of the MaxiCode dialog: its edit control (dialog 106), its
-// maximum length and the member it is exchanged with.
+// maximum length, the member it is exchanged with and its command key.
 struct MaxiCodeFieldLimit {
     int controlId;
     size_t maxLength;
-    std::string MaxiCodeFields::* field;
+    std::string MaxiCodeFields::*field;
+    const char* key;
 };
-// The thirteen text fields in command order; the flag (check 166) is not in it.
+// The thirteen text fields in command order; the flag (check 166, "MCAV=")
+// comes after the state and is not in it.
 extern const MaxiCodeFieldLimit kMaxiCodeFieldLimits[13];
 
 // Every setting of the test dialog, with its initial value; a setting that
@@ -62,7 +64,10 @@ bool BuildCommandString(const TestSettings& s, const MaxiCodeFields* maxicode, c
                         size_t bufferSize);
 
 // The inverse, for a stored command: false (nothing changed) when "VS" is
-// present with a value other than 1. A null text counts as empty.
+// present with a value other than 1, or the text is null. A key the text
+// does not hold gives its default; the test data, the DPI, kill blanks, the
+// Data Matrix, MaxiCode and FNC1 settings are not read. Everything from the
+// data key ("D=" or "d=") on is data, not settings.
 bool LoadFromCommandString(TestSettings& s, const char* text);
 
 // The parameters text ("b%" + command) and its hexadecimal form (two
@@ -70,9 +75,9 @@ bool LoadFromCommandString(TestSettings& s, const char* text);
 std::string ParametersText(const std::string& command);
 std::string HexadecimalText(const std::string& text);
 
-// Which control groups the type enables: check 116, check 115, combo 104 and
-// edits 152/153, combo 148, 149/155/156, 157/158/160/161, edit 167,
-// 172/174/176 (X enabled), 173/175/177 (Y enabled).
+// Which control groups are enabled: check 116, check 115, combo 104 and
+// edit 152, combo 148, 149/155/156, 157/158/160/161 and edit 167 by the
+// type; 172/174/176 while "X =" is checked, 173/175/177 while "Y =" is.
 struct ControlEnabling {
     bool checkDigit, annotate, ratioAndExtraDots, rotation, pdf417, dataMatrix, fnc1, xFields,
         yFields;
