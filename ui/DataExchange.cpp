@@ -10,6 +10,7 @@ HWND CDataExchange::Control(int id) const { return GetDlgItem(dialog_, id); }
 void CDataExchange::Refuse(int id, const std::string& message) {
     if (failed_) return;
     failed_ = true;
+    if (quiet_) return;
     FrameworkMessageBox(message.c_str(), MB_OK | MB_ICONEXCLAMATION);
     if (HWND control = Control(id)) {
         SetFocus(control);
@@ -26,12 +27,16 @@ std::string WindowText(HWND window) {
     return std::string(buffer.data(), read > 0 ? static_cast<size_t>(read) : 0);
 }
 
+void SetChangedWindowText(HWND window, const std::string& text) {
+    if (window && WindowText(window) != text) SetWindowTextA(window, text.c_str());
+}
+
 void ExchangeText(CDataExchange& dx, int id, std::string& value, size_t maxLength) {
     HWND control = dx.Control(id);
     if (!control) return;
     if (!dx.Saving()) {
         if (maxLength) SendMessageA(control, EM_LIMITTEXT, maxLength, 0);
-        SetWindowTextA(control, value.c_str());
+        SetChangedWindowText(control, value);
         return;
     }
     std::string text = WindowText(control);
@@ -47,7 +52,7 @@ void ExchangeInt(CDataExchange& dx, int id, int& value, int minimum, int maximum
     HWND control = dx.Control(id);
     if (!control) return;
     if (!dx.Saving()) {
-        SetWindowTextA(control, std::to_string(value).c_str());
+        SetChangedWindowText(control, std::to_string(value));
         return;
     }
     int parsed = 0;
@@ -137,5 +142,5 @@ void ExchangeComboText(CDataExchange& dx, int id, std::string& text, size_t maxL
                      reinterpret_cast<LPARAM>(text.c_str()));
     SendMessageA(control, CB_SETCURSEL, found == CB_ERR ? static_cast<WPARAM>(-1) : found, 0);
     bool editable = (GetWindowLongA(control, GWL_STYLE) & 0x3) == CBS_DROPDOWN;
-    if (found == CB_ERR && editable) SetWindowTextA(control, text.c_str());
+    if (found == CB_ERR && editable) SetChangedWindowText(control, text);
 }

@@ -16,7 +16,8 @@
 
 class CDataExchange {
   public:
-    CDataExchange(HWND dialog, bool save) : dialog_(dialog), save_(save) {}
+    CDataExchange(HWND dialog, bool save, bool quiet = false)
+        : dialog_(dialog), save_(save), quiet_(quiet) {}
 
     bool Saving() const { return save_; }
     bool Failed() const { return failed_; }
@@ -27,6 +28,7 @@ class CDataExchange {
   private:
     HWND dialog_;
     bool save_;
+    bool quiet_;
     bool failed_ = false;
 };
 
@@ -49,3 +51,5 @@ void ExchangeComboText(CDataExchange& dx, int id, std::string& text, size_t maxL
 
 // The text of a window, whatever its length.
 std::string WindowText(HWND window);
+// Sets a window's text unless it already is that text.
+void SetChangedWindowText(HWND window, const std::string& text);

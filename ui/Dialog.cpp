@@ -90,8 +90,8 @@ void CDialog::EndDialog(INT_PTR result) {
     DestroyWindow(window);
 }
 
-bool CDialog::UpdateData(bool save) {
-    CDataExchange exchange(window_, save);
+bool CDialog::UpdateData(bool save, bool quiet) {
+    CDataExchange exchange(window_, save, quiet);
     DoDataExchange(exchange);
     return !exchange.Failed();
 }
@@ -129,9 +129,12 @@ void CDialog::SetIconFromResource(UINT iconId) {
         SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
-bool CDialog::RouteCommand(UINT id, UINT code) {
+bool CDialog::RouteCommand(UINT id, UINT code, HWND control) {
     for (const CommandRoute& route : Commands()) {
-        if (route.id == id && (route.code == code || route.code == kAnyNotification)) {
+        bool idMatches = route.id == id || (route.id == kAnyControl && control != nullptr);
+        if (idMatches && (route.code == code || route.code == kAnyNotification)) {
+            commandControl_ = control;
+            commandId_ = id;
             (this->*route.handler)();
             return true;
         }
@@ -169,7 +172,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         handled = true;
         break;
     case WM_COMMAND:
-        handled = RouteCommand(LOWORD(wParam), HIWORD(wParam));
+        handled = RouteCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         break;
     case WM_NOTIFY:
         handled = RouteNotification(reinterpret_cast<NMHDR*>(lParam), result);

@@ -30,10 +30,13 @@
 class CDataExchange;
 class CDialog;
 
-// A WM_COMMAND handler of a dialog class, and the code that matches every
-// notification of a control.
+// A WM_COMMAND handler of a dialog class, the code that matches every
+// notification of a control, and the id that matches every control (not
+// menu items, which come from no control). The first route that matches
+// takes the command.
 using CommandHandler = void (CDialog::*)();
 inline constexpr UINT kAnyNotification = 0xFFFFFFFFu;
+inline constexpr UINT kAnyControl = 0xFFFFFFFFu;
 struct CommandRoute {
     UINT id;
     UINT code;
@@ -80,8 +83,8 @@ class CDialog : public CWindow {
 
     // Moves values from the controls (save) or into them (load) through
     // DoDataExchange; false when a value was refused, after the user was
-    // told why and the control has the focus.
-    bool UpdateData(bool save = true);
+    // told why and the control has the focus (quiet: without telling).
+    bool UpdateData(bool save = true, bool quiet = false);
 
     HWND Item(int id) const { return GetDlgItem(window_, id); }
     UINT TemplateId() const { return templateId_; }
@@ -100,6 +103,10 @@ class CDialog : public CWindow {
 
     virtual const CommandRoutes& Commands() const;
     virtual const NotifyRoutes& Notifications() const;
+    // The control whose command is being handled (null for a menu item).
+    HWND CommandControl() const { return commandControl_; }
+    UINT CommandId() const { return commandId_; }
+
     // Any other message; true when handled, with its result.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
         return false;
@@ -121,11 +128,13 @@ class CDialog : public CWindow {
   private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    bool RouteCommand(UINT id, UINT code);
+    bool RouteCommand(UINT id, UINT code, HWND control);
     bool RouteNotification(NMHDR* header, LRESULT& result);
     HWND OwnerWindow() const;
 
     UINT templateId_;
     CDialog* parent_;
     bool modal_ = false;
+    HWND commandControl_ = nullptr;
+    UINT commandId_ = 0;
 };
