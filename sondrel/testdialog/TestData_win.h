@@ -1,29 +1,67 @@
 // The main dialog "Configure Barcodes": the program's main window with its
-// menu. It ends only with IDCANCEL (Exit, Escape, the close box, File/Exit);
-// Enter presses the default button "Display" and leaves it open.
+// menu. It holds the test settings, builds the command from them, draws the
+// symbol into the preview or prints it, and shows the command and the DLL's
+// answer. It ends only with IDCANCEL (Exit, Escape, the close box,
+// File/Exit); Enter presses the default button "Display" and leaves it open.
 #pragma once
 
+#include "TestSettings.h"
 #include "ui/Dialog.h"
 
+#include <memory>
 #include <string>
+
+class CMaxicodeDlg;
 
 class CTestData : public CDialog {
   public:
     CTestData();
+    ~CTestData() override;
 
     // Where the barcode DLL was loaded from ("Storage location").
     std::string storageLocation;
+    TestSettings settings;
 
   protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void DoDataExchange(CDataExchange& dx) override;
     const CommandRoutes& Commands() const override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-    // Re-runs the preview with the current settings.
+    // Re-runs the whole preview with the current settings.
     virtual void Refresh();
+    // Draws the symbol into the preview area.
+    virtual void DrawPreview();
 
   private:
+    // Handlers: each takes the values from the controls, applies its rule,
+    // refreshes and puts the values back.
     void OnDisplay();
     void OnPrint();
+    void OnTypeChosen();
+    void OnCheckBoxChosen();
+    void OnPositionToggled();
+    void OnAbsoluteWidthToggled();
+    void OnSettingChanged();
+    void OnEditChanged();
+
+    void FillComboLists();
+    void SetTitleFont();
+    void ApplyEnabling();
+    void ApplyWidthLayout();
+    void ShowMaxiCodeDialogForType();
+    const MaxiCodeFields* MaxiCodeFieldsInUse() const;
+    void ShowResponse(const std::string& response);
+    bool ColourResponseField(HDC hdc, HWND control, LRESULT& brush);
+    // Builds the command, shows it and draws or prints it.
+    void RenderTest(HDC hdc, bool toPaper);
+    void PrintTestPage(HDC printer);
+
+    std::unique_ptr<CMaxicodeDlg> maxicode_;
+    HFONT titleFont_ = nullptr;
+    HBRUSH responseBrush_ = nullptr;
+    // Set while the dialog writes its own controls, whose change
+    // notifications are then not the user's.
+    bool updating_ = false;
 };
