@@ -106,6 +106,25 @@ void LoadSizesAndOptions(TestSettings& s, const CommandItems& items) {
     s.ratioIndex = RatioIndexOf(items.Number("RA", 20));
 }
 
+// The compact form "Z=aacrgbo" that the builder writes for most linear
+// types: annotation (two digits), check digit, ratio index, extra dots for
+// gap and for bar, rotation. Without reading it a stored command would lose
+// those settings and rebuild differently; a value that is not seven digits
+// is left to the separate keys.
+void LoadCompactForm(TestSettings& s, const CommandItems& items) {
+    const std::string* z = items.Find("Z");
+    if (z == nullptr || z->size() != 7) return;
+    for (char c : *z)
+        if (c < '0' || c > '9') return;
+    auto digit = [&](size_t i) { return (*z)[i] - '0'; };
+    s.annotate = digit(0) * 10 + digit(1);
+    s.checkDigit = digit(2);
+    s.ratioIndex = digit(3);
+    s.extraDotsGap = digit(4);
+    s.extraDotsBar = digit(5);
+    s.rotationIndex = digit(6);
+}
+
 void LoadPositions(TestSettings& s, const CommandItems& items) {
     Position x = ReadPosition(items.Text("X", "+0"));
     s.xEnabled = x.enabled;
@@ -127,6 +146,7 @@ bool LoadFromCommandString(TestSettings& s, const char* text) {
     // Commands of a later format version are not the dialog's to show.
     if (items.Number("VS", 1) != 1) return false;
     LoadSizesAndOptions(s, items);
+    LoadCompactForm(s, items);
     LoadPositions(s, items);
     return true;
 }
