@@ -58,6 +58,21 @@ bool SetControlText(HWND dialog, int id, const std::string& text) {
     return result && *result == TRUE;
 }
 
+bool ChooseComboItem(HWND dialog, int id, const std::string& text) {
+    HWND combo = GetDlgItem(dialog, id);
+    if (!combo) return false;
+    std::wstring wide = WideText(text);
+    std::optional<LRESULT> index = SendWideWithTimeout(combo, CB_FINDSTRINGEXACT, ~WPARAM{0},
+                                                       reinterpret_cast<LPARAM>(wide.c_str()));
+    if (!index || *index == CB_ERR) return false;
+    std::optional<LRESULT> selected =
+        SendWithTimeout(combo, CB_SETCURSEL, static_cast<WPARAM>(*index), 0);
+    if (!selected || *selected != *index) return false;
+    return SendWithTimeout(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(combo))
+        .has_value();
+}
+
 std::optional<bool> IsChecked(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
     if (!control) return std::nullopt;

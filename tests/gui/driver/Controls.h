@@ -22,6 +22,11 @@ std::optional<std::string> WindowText(HWND window);
 std::optional<std::string> ControlText(HWND dialog, int id);
 bool SetControlText(HWND dialog, int id, const std::string& text);
 
+// Selects the combo box item with exactly this text and tells the dialog
+// (CBN_SELCHANGE), as a user's choice from the list does: CB_SETCURSEL
+// alone does not notify. False when the combo has no such item.
+bool ChooseComboItem(HWND dialog, int id, const std::string& text);
+
 // Whether a check box or radio button is checked; nothing when there is no
 // such control.
 std::optional<bool> IsChecked(HWND dialog, int id);

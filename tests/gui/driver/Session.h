@@ -24,8 +24,9 @@ class Session {
     // The same for whichever dialog the program shows on top.
     HWND VisitAny(DWORD timeoutMs = kWindowTimeoutMs);
 
-    // Saves a picture of a dialog now, after the case changed it.
-    void TakePicture(HWND dialog) { Record(dialog); }
+    // Saves a picture of a dialog now, after the case changed it: the
+    // picture's path, or empty when none was saved.
+    std::string TakePicture(HWND dialog) { return dialog ? shots_.Take(dialog) : std::string(); }
 
     // What the program shows now, for failure messages.
     std::string Showing() const;
