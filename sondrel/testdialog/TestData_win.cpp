@@ -208,45 +208,41 @@ void CTestData::OnDisplay() {
 }
 
 void CTestData::OnTypeChosen() {
-    ScopedFlag updating(updating_);
     ControlEnabling before = EnablingFor(settings);
-    UpdateData(true, true);
-    ApplyTypeChange(settings, before);
-    ApplyEnabling();
-    Refresh();
-    UpdateData(false);
+    TakeApplyAndShow([&] {
+        ApplyTypeChange(settings, before);
+        ApplyEnabling();
+    });
 }
 
 void CTestData::OnCheckBoxChosen() {
-    ScopedFlag updating(updating_);
-    UpdateData(true, true);
-    RememberCheckBoxChoices(settings);
-    Refresh();
-    UpdateData(false);
+    TakeApplyAndShow([&] { RememberCheckBoxChoices(settings); });
 }
 
 void CTestData::OnPositionToggled() {
-    ScopedFlag updating(updating_);
-    UpdateData(true, true);
-    ApplyEnabling();
-    Refresh();
-    UpdateData(false);
+    TakeApplyAndShow([&] { ApplyEnabling(); });
 }
 
 void CTestData::OnAbsoluteWidthToggled() {
-    ScopedFlag updating(updating_);
-    UpdateData(true, true);
-    ApplyWidthLayout();
-    Refresh();
-    UpdateData(false);
+    TakeApplyAndShow([&] { ApplyWidthLayout(); });
 }
 
-// A change while a value is half typed: what cannot be read yet is not
-// drawn, and no message interrupts the typing.
 void CTestData::OnSettingChanged() {
+    TakeApplyAndShow([] {});
+}
+
+// A change while a value may be half typed: the values are taken without a
+// message, the rule of the control applies, and only when every value could
+// be read is the preview refreshed and are the values put back. Otherwise
+// the controls keep what the user typed, nothing is drawn from it, and
+// Display names the field that is wrong.
+void CTestData::TakeApplyAndShow(const std::function<void()>& rule) {
     if (updating_) return;
     ScopedFlag updating(updating_);
-    if (UpdateData(true, true)) Refresh();
+    bool taken = UpdateData(true, true);
+    rule();
+    if (!taken) return;
+    Refresh();
     UpdateData(false);
 }
 

@@ -8,6 +8,7 @@
 #include "TestSettings.h"
 #include "ui/Dialog.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -45,6 +46,7 @@ class CTestData : public CDialog {
     void OnAbsoluteWidthToggled();
     void OnSettingChanged();
     void OnEditChanged();
+    void TakeApplyAndShow(const std::function<void()>& rule);
 
     void FillComboLists();
     void SetTitleFont();

@@ -69,6 +69,14 @@ HWND WaitForAnyDialog(const Program& program, DWORD timeoutMs) {
     });
 }
 
+HWND WaitForMessageBox(const Program& program, DWORD timeoutMs) {
+    return PollFor(program, timeoutMs, [&]() -> HWND {
+        for (HWND dialog : VisibleDialogs(program.Id()))
+            if (IsMessageBox(dialog)) return dialog;
+        return nullptr;
+    });
+}
+
 bool WaitUntilClosed(HWND window, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     while (IsWindow(window) && IsWindowVisible(window)) {

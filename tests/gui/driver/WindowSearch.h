@@ -28,6 +28,10 @@ HWND WaitForDialog(const Program& program, const std::string& title,
 // Waits for any visible dialog of the program and returns the topmost.
 HWND WaitForAnyDialog(const Program& program, DWORD timeoutMs = kWindowTimeoutMs);
 
+// Waits for a visible message box of the program, also while other
+// dialogs of it are shown.
+HWND WaitForMessageBox(const Program& program, DWORD timeoutMs = kWindowTimeoutMs);
+
 // Waits for a window to be destroyed or hidden.
 bool WaitUntilClosed(HWND window, DWORD timeoutMs = kCloseTimeoutMs);
 

@@ -1,9 +1,11 @@
 // The main dialog as a user tries out barcodes in it: a type and its data
 // give the command in plain and hexadecimal form and the DLL's answer; a
 // command the DLL refuses shows the DLL's error; MaxiCode brings its data
-// dialog, whose fields go into the command. Every case reads the controls
+// dialog, whose fields go into the command; a value out of range is
+// refused when the user asks to display. Every case reads the controls
 // the user reads and leaves a picture of what it saw.
 #include "Controls.h"
+#include "MessageBoxes.h"
 #include "SondrelCase.h"
 #include "SondrelUi.h"
 #include "WindowSearch.h"
@@ -21,6 +23,7 @@ inline constexpr int kTypeCombo = 103;
 inline constexpr int kParametersEdit = 132;
 inline constexpr int kParametersHexEdit = 134;
 inline constexpr int kResponseEdit = 147;
+inline constexpr int kForcedRowsEdit = 155;
 // Dialog 106: the same id as the main dialog's response, in its own dialog.
 inline constexpr int kPostalCodeEdit = 147;
 
@@ -28,6 +31,7 @@ inline constexpr int kPostalCodeEdit = 147;
 inline constexpr const char* kQrCode = "QRCode";
 inline constexpr const char* kEan13 = "EAN13";
 inline constexpr const char* kMaxiCode = "Maxicode";
+inline constexpr const char* kPdf417 = "PDF 417";
 inline constexpr const char* kValidEan13Data = "400638133393";
 
 struct TypeCase {
@@ -41,7 +45,7 @@ constexpr TypeCase kTypeCases[] = {
     {kQrCode, "QR", "Sondrel QR 12345", ",R=0,"},
     {"Code 128", "128", "ABC-12345", ",F1=,"},
     {kEan13, "E13", kValidEan13Data, ",Z="},
-    {"PDF 417", "PDF417", "Sondrel PDF417 test", ",SEC=2,FR=0,FC=0,"},
+    {kPdf417, "PDF417", "Sondrel PDF417 test", ",SEC=2,FR=0,FC=0,"},
     {"Data Matrix", "DM", "Sondrel 12345", ",DMF=AUTO,"},
     {kMaxiCode, "MC", "Sondrel MaxiCode", ",MCPC=12345,"},
 };
@@ -206,6 +210,29 @@ TEST_F(SondrelTestDialog, MaxiCodeDataDialogFeedsTheCommandWhileMaxiCodeIsChosen
     std::string parameters = gui::ControlText(main, kParametersEdit).value_or("<no answer>");
     EXPECT_FALSE(Contains(parameters, "MCPC")) << parameters;
     // The hidden data dialog lives until the main dialog ends.
+    ExitCleanly(main);
+}
+
+TEST_F(SondrelTestDialog, RefusesForcedRowsOutOfRangeOnDisplayAndGoesOn) {
+    HWND main = OpenTestDialog();
+    ASSERT_NE(main, nullptr);
+    ASSERT_NO_FATAL_FAILURE(ChooseType(main, kPdf417));
+    // Typing alone is never refused: the value may be half typed.
+    ASSERT_TRUE(gui::SetControlText(main, kForcedRowsEdit, "91"));
+    EXPECT_EQ(gui::ControlText(main, kForcedRowsEdit), "91") << "the typed value was replaced";
+
+    ASSERT_TRUE(gui::PostClick(main, kDisplayButton));
+    HWND box = gui::WaitForMessageBox(session().program());
+    ASSERT_NE(box, nullptr) << Showing();
+    ExpectPictureSaved(box);
+    EXPECT_EQ(gui::MessageBoxText(box), "Please enter an integer between 0 and 90.");
+    ASSERT_TRUE(gui::AnswerMessageBox(box)) << Showing();
+
+    ASSERT_TRUE(session().program().Running());
+    EXPECT_TRUE(IsWindowVisible(main));
+    ASSERT_TRUE(gui::SetControlText(main, kForcedRowsEdit, "5"));
+    Outcome accepted = Display(main, "Sondrel PDF417 test");
+    EXPECT_TRUE(Contains(accepted.parameters, ",FR=5,")) << accepted.parameters;
     ExitCleanly(main);
 }
 
