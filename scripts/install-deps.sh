@@ -32,33 +32,12 @@ test_packages=(
     clang libclang-rt-14-dev
 )
 
-# The 32-bit Windows programs run under wine32, which needs a kernel that runs
-# 32-bit programs. This 232-byte i386 program only exits; where it cannot run,
-# the Windows tests use the 64-bit Windows build under wine64 instead.
-kernel_runs_32bit() {
-    local probe
-    probe=$(mktemp)
-    echo 'f0VMRgEBAQAAAAAAAAAAAAIAAwABAAAAVIAECDQAAABwAAAAAAAAADQAIAABACgAAwACAAEAAABUAAAAVIAECFSABAgJAAAACQAAAAUAAAAEAAAAuAEAAAAx282AAC5zaHN0cnRhYgAudGV4dAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAALAAAAAQAAAAYAAABUgAQIVAAAAAkAAAAAAAAAAAAAAAQAAAAAAAAAAQAAAAMAAAAAAAAAAAAAAF0AAAARAAAAAAAAAAAAAAABAAAAAAAAAA==' | base64 -d > "$probe"
-    chmod +x "$probe"
-    local result=1
-    "$probe" 2>/dev/null && result=0
-    rm -f "$probe"
-    return $result
-}
-
 case $mode in
 renderer)
     packages=("${renderer_packages[@]}")
     ;;
 all)
     packages=("${renderer_packages[@]}" "${test_packages[@]}")
-    if kernel_runs_32bit; then
-        if ! dpkg --print-foreign-architectures | grep -qx i386; then
-            echo "install-deps: enabling the i386 architecture for wine32"
-            dpkg --add-architecture i386
-        fi
-        packages+=(wine32:i386)
-    fi
     ;;
 *)
     echo "install-deps: unknown mode $mode (renderer, or none for everything)" >&2
@@ -79,6 +58,12 @@ fi
 
 echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
+# A mirror in the middle of a sync fails one index or another; apt keeps
+# the indexes it could read, which are usually enough for the install.
+if ! apt-get update -qq; then
+    echo "install-deps: the package index update failed; trying again in 20 s"
+    sleep 20
+    apt-get update -qq || echo "install-deps: going on with the indexes apt has"
+fi
 apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 echo "install-deps: done"
