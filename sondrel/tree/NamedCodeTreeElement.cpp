@@ -1,0 +1,79 @@
+// A named code's operations.
+#include "NamedCodeTreeElement.h"
+
+#include "ConfigTreeElement.h"
+#include "TreeImages.h"
+#include "catalog/Translate.h"
+#include "resource.h"
+
+void CNamedCodeTreeElement::OnSelect(TreeHost& host) {
+    host.ShowNamedCode(*this);
+}
+
+void CNamedCodeTreeElement::ShowContextMenu(TreeView& view, TreePoint point) {
+    view.ShowMenu(IsReadOnly() ? IDR_MENU_READ_ONLY : IDR_MENU_NAMED_CODE, point);
+}
+
+// The copy goes into target, or into this node's own configuration. It never
+// goes into a read-only configuration (those refuse drops, and a copy there
+// could never be deleted again) and never takes a name the target has.
+CTreeElement* CNamedCodeTreeElement::CopyInto(TreeView& view, TreeItem parentItem,
+                                              CTreeElement* target) {
+    auto* config = dynamic_cast<CConfigTreeElement*>(target ? target : GetParent());
+    if (config == nullptr || config->IsReadOnly()) return nullptr;
+    std::string name = MakeUniqueName(GetName(), *config);
+    if (name.empty()) return nullptr;
+    auto copy = std::make_unique<CNamedCodeTreeElement>();
+    copy->SetName(GetName());
+    copy->SetSavedCommand(savedCommand_);
+    copy->SetCurrentCommand(GetCurrentCommand());
+    copy->SetImages(GetImage(), GetSelectedImage());
+    copy->SetReadOnly(false);
+    copy->SetNewOrNameChanged(true);
+    copy->SetName(name);
+    CTreeElement* added = config->AddChild(std::move(copy));
+    if (parentItem != kNoItem) added->InsertIntoTree(view, parentItem);
+    return added;
+}
+
+void CNamedCodeTreeElement::Remove(TreeView& view, TreeItem item) {
+    if (GetParent() != nullptr) GetParent()->RemoveChild(this);
+}
+
+bool CNamedCodeTreeElement::ValidateName(const std::string& text, std::string& reason) const {
+    return ValidateNameWithLimit(text, GetText(205, 8, false), reason);
+}
+
+bool CNamedCodeTreeElement::IsModified() const {
+    return IsNewOrNameChanged() || (!currentCommand_.empty() && currentCommand_ != savedCommand_);
+}
+
+void CNamedCodeTreeElement::UpdateImages(TreeView& view) {
+    ShowImages(view, IsModified() ? kNamedCodeModifiedImage : kNamedCodeImage);
+}
+
+const std::string& CNamedCodeTreeElement::GetCurrentCommand() const {
+    return currentCommand_.empty() ? savedCommand_ : currentCommand_;
+}
+
+void CNamedCodeTreeElement::SetCurrentCommand(const std::string& command) {
+    if (command != savedCommand_)
+        currentCommand_ = command;
+    else
+        currentCommand_.clear();
+}
+
+std::unique_ptr<CNamedCodeTreeElement> CNamedCodeTreeElement::MakeDeletionRecord() const {
+    auto record = std::make_unique<CNamedCodeTreeElement>();
+    record->SetName(GetName());
+    record->SetNewOrNameChanged(IsNewOrNameChanged());
+    record->SetSavedCommand(savedCommand_);
+    record->SetCurrentCommand(GetCurrentCommand());
+    record->SetPrintControlName(printControlName_);
+    record->SetPrintControlKind(printControlKind_);
+    record->SetExtraText(extraText_);
+    record->SetReadOnly(IsReadOnly());
+    record->SetImported(IsImported());
+    record->SetImages(GetImage(), GetSelectedImage());
+    return record;
+}

@@ -1,0 +1,35 @@
+// The commands of the tree's context menus and the end of a label edit, as
+// plain code: the tree control routes its menu commands and its label-edit
+// notification here and keeps only the Windows side (menus, notifications,
+// the edit field).
+#pragma once
+
+#include "TreeHost.h"
+#include "TreeView.h"
+
+#include <string>
+
+class CTreeElement;
+class CTreeList;
+struct SapConnection;
+
+// What a command works with: the control, the main dialog, the tree list and
+// the SAP connection data (null while there are none).
+struct TreeCommandContext {
+    TreeView& view;
+    TreeHost& host;
+    CTreeList& list;
+    SapConnection* connection = nullptr;
+};
+
+// Runs a menu command (ID_TREE_*) on the node under the menu and its item
+// (node null: the menu of empty space). Copy, Rename, Delete, New Named Code
+// and Import do nothing on a read-only node, whose menu offers none of them.
+// Returns false for a command this function does not know.
+bool RunTreeCommand(int commandId, CTreeElement* node, TreeItem item, TreeCommandContext& context);
+
+// The label edit of node's item ended with text: the node's Rename applies
+// it, a refusal's message is shown, the item shows the node's name (which
+// may be trimmed) and every image is updated. True when the name changed.
+bool EndLabelEdit(CTreeElement& node, TreeItem item, const std::string& text,
+                  TreeCommandContext& context);
