@@ -3,7 +3,6 @@
 // shows of the tree, on a small tree shown in a fake control.
 #include "FakeTreeView.h"
 
-#include "NameRules.h"
 #include "TreeCommands.h"
 #include "TreeDragDrop.h"
 #include "TreeImages.h"
@@ -60,6 +59,26 @@ struct SmallTree {
         list.UpdateAllImages(view);
         list.InsertAllConfigurations(view);
     }
+    // A node by letter: named codes a, b, r; configurations t (ZTEST), o
+    // (ZOTHER), R (ZREAD); '-' none.
+    CTreeElement* Node(char letter) {
+        switch (letter) {
+        case 'a':
+            return a;
+        case 'b':
+            return b;
+        case 'r':
+            return r;
+        case 't':
+            return test;
+        case 'o':
+            return other;
+        case 'R':
+            return readOnly;
+        default:
+            return nullptr;
+        }
+    }
     std::vector<std::string> NamesIn(const CConfigTreeElement& config) const {
         std::vector<std::string> names;
         for (const CNamedCodeTreeElement* code : config.NamedCodes())
@@ -93,35 +112,14 @@ TEST(TreeModelTest, CopiesGetCopyOfOnceThenANumber) {
     EXPECT_EQ(t.view.At(t.a->GetTreeItem()).image, kNamedCodeImage);
 }
 
-TEST(TreeModelTest, UniqueNamesAreFoundBelowAThousandOrNotAtAll) {
-    struct Case {
-        const char* name;
-        std::vector<std::string> taken;
-        const char* expected;
-    };
-    std::vector<std::string> crowded = {"A", "Copy of A"};
-    for (int n = 2; n < 1000; ++n)
-        crowded.push_back("Copy of A (" + std::to_string(n) + ")");
-    const Case cases[] = {
-        {"A", {}, "A"},
-        {"A", {"A"}, "Copy of A"},
-        {"A", {"A", "Copy of A"}, "Copy of A (2)"},
-        {"A", {"A", "Copy of A", "Copy of A (2)"}, "Copy of A (3)"},
-        {"Copy of A", {"Copy of A"}, "Copy of A (2)"},
-        {"A", crowded, ""},
-    };
-    for (const Case& c : cases) {
-        auto taken = [&](const std::string& name) {
-            for (const std::string& t : c.taken)
-                if (t == name) return true;
-            return false;
-        };
-        EXPECT_EQ(UniqueName(c.name, taken), c.expected) << c.name << " with " << c.taken.size();
-    }
-    // A configuration that has every candidate gets no copy.
+// A configuration that has every candidate name gets no copy, rather than a
+// second node of a name it has.
+TEST(TreeModelTest, NoCopyWhenEveryNameBelowAThousandIsTaken) {
     SmallTree t;
-    for (const std::string& name : crowded)
-        t.other->AddChild(Code(name));
+    t.other->AddChild(Code("A"));
+    t.other->AddChild(Code("Copy of A"));
+    for (int n = 2; n < 1000; ++n)
+        t.other->AddChild(Code("Copy of A (" + std::to_string(n) + ")"));
     size_t before = t.other->NamedCodes().size();
     EXPECT_EQ(t.a->CopyInto(t.view, t.other->GetTreeItem(), t.other), nullptr);
     EXPECT_EQ(t.other->NamedCodes().size(), before);
@@ -141,16 +139,10 @@ TEST(TreeModelTest, NamesAreValidatedPerKind) {
         int reason; // 0 none, 1 too long, 2 bad character
     };
     std::vector<Case> cases = {
-        {"ABCDEFGHI", false, 1},
-        {"ABCDEFGH", true, 0},
+        {"ABCDEFGHI", false, 1},          {"ABCDEFGH", true, 0},
         {"  ABCDEFGH \t", true, 0}, // trimmed first
-        {std::string(30, 'N'), false, 1},
-        {"", false, 0},
-        {" \t\r\n ", false, 0},
-        {"A'B", false, 2},
-        {"A\"B", false, 2},
-        {"A\\B", false, 2},
-        {"\\", false, 2},
+        {std::string(30, 'N'), false, 1}, {"", false, 0},
+        {" \t\r\n ", false, 0},           {"\\", false, 2},
         {"A'BCDEFGHIJ", false, 2}, // the characters are checked before the length
     };
     // Every other byte is allowed inside a name; control characters are not.
@@ -172,105 +164,45 @@ TEST(TreeModelTest, NamesAreValidatedPerKind) {
 }
 
 TEST(TreeModelTest, RenamesKeepTheOldNameWithTheirMessages) {
-    const std::string caption = GetText(208, 2, false);
+    const std::string cannot = GetText(208, 2, false);
     auto invalid = [](const std::string& name, const std::string& reason) {
         return "\"" + name + "\"\nName is invalid.\n" + reason;
     };
+    // The node renamed (SmallTree::Node), or 'n' a named code in no
+    // configuration, 'i' configuration ZIN below ZOTHER, beside ZIN2.
     struct Case {
-        const char* what;
-        std::function<CTreeElement*(SmallTree&)> node;
-        std::string text;
-        std::string expectedName;
+        char who;
+        const char *text, *expectedName;
         bool renamed;
-        TreeMessage expectedMessage;
+        TreeMessage message;
     };
-    CNamedCodeTreeElement orphan;
-    orphan.SetName("O");
     const Case cases[] = {
-        {"a free name, trimmed", [](SmallTree& t) { return t.a; }, "  NEW ", "NEW", true, {}},
-        {"a name in use",
-         [](SmallTree& t) { return t.a; },
-         "B",
-         "A",
-         false,
-         {"\"B\"\nName already in use.", caption}},
-        {"its own name", [](SmallTree& t) { return t.a; }, "A", "A", false, {}},
-        {"nine characters",
-         [](SmallTree& t) { return t.a; },
-         "ABCDEFGHI",
-         "A",
-         false,
-         {invalid("ABCDEFGHI", GetText(205, 8, false)), caption}},
-        {"a quote",
-         [](SmallTree& t) { return t.a; },
-         "X'Y",
-         "A",
-         false,
-         {invalid("X'Y", GetText(208, 5, false)), caption}},
-        {"no configuration",
-         [&](SmallTree&) { return &orphan; },
-         "P",
-         "O",
-         false,
-         {"\"P\"\nInternal error.", caption}},
-        {"a configuration: free",
-         [](SmallTree& t) { return t.test; },
-         "ZNEWNAME",
-         "ZNEWNAME",
-         true,
-         {}},
-        {"a configuration: in use at the top level is refused silently",
-         [](SmallTree& t) { return t.test; },
-         "ZOTHER",
-         "ZTEST",
-         false,
-         {}},
-        {"a configuration: invalid",
-         [](SmallTree& t) { return t.test; },
-         "ZTOOLONGX",
-         "ZTEST",
-         false,
-         {"Name is invalid.", "cannot rename"}},
-        {"a configuration below another: in use",
-         [](SmallTree& t) {
-             auto* inner = static_cast<CConfigTreeElement*>(t.other->AddChild(Config("ZIN")));
-             t.other->AddChild(Config("ZIN2"));
-             return inner;
-         },
-         "ZIN2",
-         "ZIN",
-         false,
-         {"\"ZIN2\"\nName already in use.", "cannot rename"}},
+        {'a', "  NEW ", "NEW", true, {}},
+        {'a', "B", "A", false, {"\"B\"\nName already in use.", cannot}},
+        {'a', "A", "A", false, {}}, // its own name: nothing to say
+        {'a', "ABCDEFGHI", "A", false, {invalid("ABCDEFGHI", GetText(205, 8, false)), cannot}},
+        {'a', "X'Y", "A", false, {invalid("X'Y", GetText(208, 5, false)), cannot}},
+        {'n', "P", "<Generic>", false, {"\"P\"\nInternal error.", cannot}},
+        {'t', "ZNEWNAME", "ZNEWNAME", true, {}},
+        {'t', "ZOTHER", "ZTEST", false, {}}, // in use at the top level: refused silently
+        {'t', "ZTOOLONGX", "ZTEST", false, {"Name is invalid.", "cannot rename"}},
+        {'i', "ZIN2", "ZIN", false, {"\"ZIN2\"\nName already in use.", "cannot rename"}},
     };
     for (const Case& c : cases) {
         SmallTree t;
-        CTreeElement* node = c.node(t);
+        CNamedCodeTreeElement orphan;
+        auto* inner = static_cast<CConfigTreeElement*>(t.other->AddChild(Config("ZIN")));
+        t.other->AddChild(Config("ZIN2"));
+        CTreeElement* node = c.who == 'n' ? &orphan : c.who == 'i' ? inner : t.Node(c.who);
         bool wasModified = node->IsModified();
         RenameResult result = node->Rename(c.text);
-        EXPECT_EQ(node->GetName(), c.expectedName) << c.what;
-        EXPECT_EQ(result.message, c.expectedMessage) << c.what;
-        EXPECT_EQ(result.renamed, c.renamed) << c.what;
+        EXPECT_EQ(node->GetName(), c.expectedName) << c.text;
+        EXPECT_EQ(result.message, c.message) << c.text;
+        EXPECT_EQ(result.renamed, c.renamed) << c.text;
         if (!result.renamed) {
-            EXPECT_EQ(node->IsModified(), wasModified) << c.what;
+            EXPECT_EQ(node->IsModified(), wasModified) << c.text;
         }
     }
-}
-
-TEST(TreeModelTest, ALabelEditRenamesShowsTheNameAndUpdatesTheImages) {
-    SmallTree t;
-    EXPECT_TRUE(EndLabelEdit(*t.a, t.a->GetTreeItem(), " A2 ", t.context));
-    EXPECT_EQ(t.view.At(t.a->GetTreeItem()).text, "A2");
-    EXPECT_EQ(t.view.At(t.a->GetTreeItem()).image, kNamedCodeModifiedImage);
-    EXPECT_EQ(t.view.At(t.test->GetTreeItem()).image, kConfigModifiedImage);
-    EXPECT_TRUE(t.host.messages.empty());
-
-    EXPECT_FALSE(EndLabelEdit(*t.b, t.b->GetTreeItem(), "A2", t.context));
-    EXPECT_EQ(t.view.At(t.b->GetTreeItem()).text, "B");
-    ASSERT_EQ(t.host.messages.size(), 1u);
-    EXPECT_EQ(t.host.messages[0].caption, "cannot rename");
-    // Read-only nodes are never renamed, whatever the control sends.
-    EXPECT_FALSE(EndLabelEdit(*t.r, t.r->GetTreeItem(), "R2", t.context));
-    EXPECT_EQ(t.r->GetName(), "R");
 }
 
 TEST(TreeModelTest, ModifiedFollowsTheCommandAndTheName) {
@@ -287,7 +219,9 @@ TEST(TreeModelTest, ModifiedFollowsTheCommandAndTheName) {
         {[&](CNamedCodeTreeElement& c) { c.SetCurrentCommand(changed); }, true, &changed},
         {[&](CNamedCodeTreeElement& c) { c.SetCurrentCommand(saved); }, false, &saved},
         {[&](CNamedCodeTreeElement& c) { c.SetName("A"); }, false, &saved},
-        {[&](CNamedCodeTreeElement& c) { c.SetName("A1"); }, true, &saved},
+        // The label edit renames (trimmed), shows the name and the images.
+        {[&](CNamedCodeTreeElement& c) { EndLabelEdit(c, c.GetTreeItem(), " A1 ", t.context); },
+         true, &saved},
     };
     for (const Step& step : steps) {
         step.change(*t.a);
@@ -300,6 +234,7 @@ TEST(TreeModelTest, ModifiedFollowsTheCommandAndTheName) {
         EXPECT_EQ(t.view.At(t.test->GetTreeItem()).selectedImage,
                   step.modified ? kConfigModifiedImage : kConfigImage);
     }
+    EXPECT_EQ(t.view.At(t.a->GetTreeItem()).text, "A1");
     EXPECT_EQ(t.view.At(t.other->GetTreeItem()).image, kConfigImage);
 }
 
@@ -351,53 +286,39 @@ TEST(TreeModelTest, DeletedNamedCodesStayInTheListOfAllChildren) {
 }
 
 TEST(TreeModelTest, DropsOnlyWhereTheRulesAllow) {
-    SmallTree t;
     struct Case {
-        const char* what;
-        std::function<CTreeElement*(SmallTree&)> node, target;
+        char node, target;
         bool copying, accepted;
     };
-    auto a = [](SmallTree& t) -> CTreeElement* { return t.a; };
-    auto r = [](SmallTree& t) -> CTreeElement* { return t.r; };
     const Case cases[] = {
-        {"on itself", a, a, false, false},
-        {"on itself, copying", a, a, true, false},
-        {"on another named code", a, [](SmallTree& t) { return t.b; }, true, false},
-        {"on a read-only configuration", a, [](SmallTree& t) { return t.readOnly; }, true, false},
-        {"a move into its own configuration", a, [](SmallTree& t) { return t.test; }, false, false},
-        {"a copy into its own configuration", a, [](SmallTree& t) { return t.test; }, true, true},
-        {"a configuration on its own named code", [](SmallTree& t) { return t.test; }, a, true,
-         false},
-        {"a move out of a read-only configuration", r, [](SmallTree& t) { return t.other; }, false,
-         false},
-        {"a copy out of a read-only configuration", r, [](SmallTree& t) { return t.other; }, true,
-         true},
-        {"a move into another configuration", a, [](SmallTree& t) { return t.other; }, false, true},
-        {"on nothing", a, [](SmallTree&) { return nullptr; }, false, false},
-        {"a deleted named code",
-         [](SmallTree& t) {
-             t.a->Remove(t.view, t.a->GetTreeItem());
-             return t.a;
-         },
-         [](SmallTree& t) { return t.other; }, true, false},
+        {'a', 'a', false, false},                          // on itself
+        {'a', 'a', true, false},  {'a', 'b', true, false}, // on another named code
+        {'a', 'R', true, false},                           // on a read-only configuration
+        {'a', 't', false, false}, // a move into its own configuration moves nothing
+        {'a', 't', true, true},   // a copy there is a copy
+        {'t', 'a', true, false},  // a configuration on its own named code
+        {'r', 'o', false, false}, // out of a read-only configuration only as a copy
+        {'r', 'o', true, true},   {'a', 'o', false, true}, {'a', '-', false, false},
     };
     for (const Case& c : cases) {
         SmallTree t;
-        CTreeElement* node = c.node(t);
-        CTreeElement* target = c.target(t);
-        EXPECT_EQ(CanDrop(*node, target, c.copying), c.accepted) << c.what;
+        CTreeElement* node = t.Node(c.node);
+        CTreeElement* target = t.Node(c.target);
+        const std::string what = std::string(1, c.node) + " on " + c.target;
+        EXPECT_EQ(CanDrop(*node, target, c.copying), c.accepted) << what;
         if (target == nullptr) continue;
         size_t items = t.view.Count();
         CTreeElement* dropped = DropNode(t.view, *node, *target, target->GetTreeItem(), c.copying);
-        EXPECT_EQ(dropped != nullptr, c.accepted) << c.what;
-        if (!c.accepted) {
-            EXPECT_EQ(t.view.Count(), items) << c.what;
-        }
+        EXPECT_EQ(dropped != nullptr, c.accepted) << what;
+        EXPECT_EQ(t.view.Count(), items + (c.accepted && c.copying)) << what;
     }
+    SmallTree t;
     EXPECT_TRUE(CanStartDrag(*t.a, false));
     EXPECT_FALSE(CanStartDrag(*t.r, false));
     EXPECT_TRUE(CanStartDrag(*t.r, true));
     EXPECT_FALSE(CanStartDrag(*t.test, true));
+    t.a->Remove(t.view, t.a->GetTreeItem()); // what was deleted is dropped nowhere
+    EXPECT_FALSE(CanDrop(*t.a, t.other, true));
 }
 
 TEST(TreeModelTest, AMoveTakesTheNodeAlongAndLeavesADeletionRecord) {
@@ -420,35 +341,23 @@ TEST(TreeModelTest, AMoveTakesTheNodeAlongAndLeavesADeletionRecord) {
     EXPECT_EQ(t.view.selected.back(), t.other->GetTreeItem());
 }
 
-TEST(TreeModelTest, MenusAndCommandsByKindOfNode) {
+TEST(TreeModelTest, MenusAndCommands) {
     SmallTree t;
-    CNamedCodeDefinitionTreeElement definition;
-    struct Case {
-        CTreeElement* node;
-        int menu;
-    };
-    const Case cases[] = {{t.test, IDR_MENU_CONFIG},
-                          {t.readOnly, IDR_MENU_READ_ONLY},
-                          {t.a, IDR_MENU_NAMED_CODE},
-                          {t.r, IDR_MENU_READ_ONLY},
-                          {&definition, IDR_MENU_DEFINITION}};
-    for (const Case& c : cases) {
-        c.node->ShowContextMenu(t.view, {});
-        EXPECT_EQ(t.view.menus.back(), c.menu);
-    }
+    t.r->ShowContextMenu(t.view, {});
+    t.readOnly->ShowContextMenu(t.view, {});
+    t.test->ShowContextMenu(t.view, {});
+    EXPECT_EQ(t.view.menus,
+              (std::vector<int>{IDR_MENU_READ_ONLY, IDR_MENU_READ_ONLY, IDR_MENU_CONFIG}));
     // Rename starts the label edit of nodes that can be renamed.
     RunTreeCommand(ID_TREE_RENAME, t.a, t.a->GetTreeItem(), t.context);
     RunTreeCommand(ID_TREE_RENAME, t.r, t.r->GetTreeItem(), t.context);
     EXPECT_EQ(t.view.edited, (std::vector<TreeItem>{t.a->GetTreeItem()}));
-    RunTreeCommand(ID_TREE_PROPERTIES, &definition, kNoItem, t.context);
-    EXPECT_EQ(t.host.definitionsEdited, 1);
     // Without connection data (and until the SAP side is there) the import
     // fails with its message and changes nothing.
     RunTreeCommand(ID_TREE_IMPORT_SAP, t.other, t.other->GetTreeItem(), t.context);
-    ASSERT_EQ(t.host.messages.size(), 1u);
-    EXPECT_EQ(t.host.messages[0].caption, GetText(200, 7, false));
+    EXPECT_EQ(t.host.messages,
+              (std::vector<TreeMessage>{{GetText(200, 6, false), GetText(200, 7, false)}}));
     EXPECT_TRUE(t.other->NamedCodes().empty());
-    EXPECT_FALSE(RunTreeCommand(12345, t.a, t.a->GetTreeItem(), t.context));
 }
 
 TEST(TreeModelTest, NewConfigurationsTakeTheFirstFreeName) {
@@ -461,18 +370,6 @@ TEST(TreeModelTest, NewConfigurationsTakeTheFirstFreeName) {
     EXPECT_EQ(names, (Names{"ZTEST", "ZOTHER", "ZREAD", "ZNEW", "ZNEW1", "ZNEW2"}));
     EXPECT_EQ(t.view.TextsBelow(kNoItem), names);
     EXPECT_FALSE(t.list.Configurations().back()->IsModified());
-}
-
-TEST(TreeModelTest, AnExportMarksDeletedNodesExportedAndEveryNodeImported) {
-    SmallTree t;
-    t.a->Remove(t.view, t.a->GetTreeItem());
-    EXPECT_FALSE(t.test->IsMarkedForExport());
-    t.test->MarkExported();
-    EXPECT_TRUE(t.a->IsExported());
-    EXPECT_FALSE(t.b->IsExported());
-    EXPECT_TRUE(t.b->IsImported());
-    EXPECT_TRUE(t.test->IsImported());
-    EXPECT_TRUE(t.test->IsMarkedForExport() && t.test->HasDeviceTypeInSap());
 }
 
 } // namespace
