@@ -185,3 +185,7 @@ bool BuildImportedTree(CTreeList& list, TreeView& view, SapConnection& connectio
     list = std::move(imported);
     return true;
 }
+
+TreeMessage StartImportFailureMessage(const std::string& rfcErrorText) {
+    return {GetText(210, 9, false) + rfcErrorText, GetText(210, 10, false)};
+}

@@ -4,6 +4,7 @@
 // (module 201).
 #pragma once
 
+#include "TreeHost.h"
 #include "TreeList.h"
 
 #include <string>
@@ -32,3 +33,8 @@ CTreeList BuildPredefinedTree(const std::string& currentCommand);
 // configurations not. False, with list unchanged, when the import fails.
 bool BuildImportedTree(CTreeList& list, TreeView& view, SapConnection& connection,
                        const std::string& currentCommand);
+
+// The box of a failed import at start (Retry and Cancel, stop icon): (210, 9)
+// followed by the RFC layer's error text, caption (210, 10). Retry shows the
+// connection dialog again; Cancel builds the predefined tree.
+TreeMessage StartImportFailureMessage(const std::string& rfcErrorText);

@@ -40,6 +40,13 @@ bool ChangesTheNode(int commandId) {
 
 } // namespace
 
+void ShowContextMenuFor(CTreeElement* node, TreeView& view, TreePoint point) {
+    if (node != nullptr)
+        node->ShowContextMenu(view, point);
+    else
+        view.ShowMenu(IDR_MENU_EMPTY_SPACE, point);
+}
+
 bool RunTreeCommand(int commandId, CTreeElement* node, TreeItem item, TreeCommandContext& context) {
     if (commandId == ID_TREE_NEW_CONFIG) {
         context.list.CreateNewConfiguration(context.view);

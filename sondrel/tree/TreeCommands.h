@@ -22,6 +22,10 @@ struct TreeCommandContext {
     SapConnection* connection = nullptr;
 };
 
+// A right click at point: the menu of the node under the cursor, or over
+// empty space (node null) menu 119, which offers only "Create New Config".
+void ShowContextMenuFor(CTreeElement* node, TreeView& view, TreePoint point);
+
 // Runs a menu command (ID_TREE_*) on the node under the menu and its item
 // (node null: the menu of empty space). Copy, Rename, Delete, New Named Code
 // and Import do nothing on a read-only node, whose menu offers none of them.

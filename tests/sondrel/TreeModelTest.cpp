@@ -346,8 +346,9 @@ TEST(TreeModelTest, MenusAndCommands) {
     t.r->ShowContextMenu(t.view, {});
     t.readOnly->ShowContextMenu(t.view, {});
     t.test->ShowContextMenu(t.view, {});
-    EXPECT_EQ(t.view.menus,
-              (std::vector<int>{IDR_MENU_READ_ONLY, IDR_MENU_READ_ONLY, IDR_MENU_CONFIG}));
+    ShowContextMenuFor(nullptr, t.view, {});
+    EXPECT_EQ(t.view.menus, (std::vector<int>{IDR_MENU_READ_ONLY, IDR_MENU_READ_ONLY,
+                                              IDR_MENU_CONFIG, IDR_MENU_EMPTY_SPACE}));
     // Rename starts the label edit of nodes that can be renamed.
     RunTreeCommand(ID_TREE_RENAME, t.a, t.a->GetTreeItem(), t.context);
     RunTreeCommand(ID_TREE_RENAME, t.r, t.r->GetTreeItem(), t.context);
