@@ -49,7 +49,7 @@ void ShowContextMenuFor(CTreeElement* node, TreeView& view, TreePoint point) {
 
 bool RunTreeCommand(int commandId, CTreeElement* node, TreeItem item, TreeCommandContext& context) {
     if (commandId == ID_TREE_NEW_CONFIG) {
-        context.list.CreateNewConfiguration(context.view);
+        context.list.CreateNewConfiguration(context.view, context.showsConfigurations);
         return true;
     }
     if (commandId == ID_TREE_NO_ACTION) return true;

@@ -13,13 +13,16 @@ class CTreeElement;
 class CTreeList;
 struct SapConnection;
 
-// What a command works with: the control, the main dialog, the tree list and
-// the SAP connection data (null while there are none).
+// What a command works with: the control, the main dialog, the tree list,
+// the SAP connection data (null while there are none) and which view the
+// control shows (the tab: configurations, or the definitions, where a new
+// configuration is added to the list but not shown).
 struct TreeCommandContext {
     TreeView& view;
     TreeHost& host;
     CTreeList& list;
     SapConnection* connection = nullptr;
+    bool showsConfigurations = true;
 };
 
 // A right click at point: the menu of the node under the cursor, or over
@@ -35,5 +38,7 @@ bool RunTreeCommand(int commandId, CTreeElement* node, TreeItem item, TreeComman
 // The label edit of node's item ended with text: the node's Rename applies
 // it, a refusal's message is shown, the item shows the node's name (which
 // may be trimmed) and every image is updated. True when the name changed.
+// The item's text is set here, so the control's TVN_ENDLABELEDIT handler
+// returns FALSE whatever this returns.
 bool EndLabelEdit(CTreeElement& node, TreeItem item, const std::string& text,
                   TreeCommandContext& context);

@@ -90,7 +90,7 @@ void CTreeList::UpdateAllImages(TreeView& view) {
         config->UpdateImages(view);
 }
 
-CConfigTreeElement* CTreeList::CreateNewConfiguration(TreeView& view) {
+CConfigTreeElement* CTreeList::CreateNewConfiguration(TreeView& view, bool show) {
     std::string name = GetText(201, 191, false);
     const char* numbered = GetText(201, 192, false);
     char text[256];
@@ -104,6 +104,6 @@ CConfigTreeElement* CTreeList::CreateNewConfiguration(TreeView& view) {
     config->SetNewOrNameChanged(false);
     CConfigTreeElement* added = AddConfiguration(std::move(config));
     added->UpdateImages(view);
-    added->InsertIntoTree(view, kNoItem);
+    if (show) added->InsertIntoTree(view, kNoItem);
     return added;
 }

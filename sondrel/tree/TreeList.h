@@ -17,7 +17,9 @@ class CTreeList {
     CTreeList() = default;
     CTreeList(const CTreeList&) = delete;
     CTreeList& operator=(const CTreeList&) = delete;
-    // Moving keeps the configurations' link to the list that holds them.
+    // Moving keeps the configurations' link to the list that holds them. A
+    // list moved over another frees that one's nodes: a control that showed
+    // them must be refilled (InsertAllConfigurations) before it draws again.
     CTreeList(CTreeList&& other) noexcept;
     CTreeList& operator=(CTreeList&& other) noexcept;
 
@@ -40,9 +42,10 @@ class CTreeList {
     void UpdateAllImages(TreeView& view);
 
     // "Create New Config": a configuration named (201, 191), or (201, 192)
-    // with the first of 1 to 9999 that is free, added and shown at the top
-    // level. Null when every name is taken.
-    CConfigTreeElement* CreateNewConfiguration(TreeView& view);
+    // with the first of 1 to 9999 that is free, added, and shown at the top
+    // level when the control shows the configurations. Null when every name
+    // is taken.
+    CConfigTreeElement* CreateNewConfiguration(TreeView& view, bool show);
 
     CConfigTreeElement* GetCurrentConfiguration() const { return current_; }
     void SetCurrentConfiguration(CConfigTreeElement* config) { current_ = config; }

@@ -371,6 +371,12 @@ TEST(TreeModelTest, NewConfigurationsTakeTheFirstFreeName) {
     EXPECT_EQ(names, (Names{"ZTEST", "ZOTHER", "ZREAD", "ZNEW", "ZNEW1", "ZNEW2"}));
     EXPECT_EQ(t.view.TextsBelow(kNoItem), names);
     EXPECT_FALSE(t.list.Configurations().back()->IsModified());
+    // Over the definitions view the new configuration is not shown.
+    t.context.showsConfigurations = false;
+    size_t items = t.view.Count();
+    RunTreeCommand(ID_TREE_NEW_CONFIG, nullptr, kNoItem, t.context);
+    EXPECT_EQ(t.list.Configurations().back()->GetName(), "ZNEW3");
+    EXPECT_EQ(t.view.Count(), items);
 }
 
 } // namespace

@@ -91,7 +91,7 @@ class RandomUser {
         case 7:
             if (Below(4) == 0)
                 RunTreeCommand(ID_TREE_DELETE, config, config->GetTreeItem(), context);
-            else if (Below(2))
+            else if ((context.showsConfigurations = Below(2)))
                 list.InsertAllConfigurations(context.view);
             else
                 list.InsertAllDefinitions(context.view);
