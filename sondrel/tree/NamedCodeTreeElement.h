@@ -23,12 +23,12 @@ class CNamedCodeTreeElement : public CTreeElement {
 
     // What is stored, shown and exported: the current command when there is
     // one, else the saved command.
-    const std::string& GetCurrentCommand() const;
-    void SetSavedCommand(const std::string& command) { savedCommand_ = command; }
-    void SetSavedCommand(const char* command) { savedCommand_ = command ? command : ""; }
-    const std::string& GetSavedCommand() const { return savedCommand_; }
+    virtual const std::string& GetCurrentCommand() const;
+    virtual void SetSavedCommand(const char* command) { savedCommand_ = command ? command : ""; }
+    virtual void SetSavedCommand(const std::string& command) { savedCommand_ = command; }
     // Kept only while it differs from the saved command.
-    void SetCurrentCommand(const std::string& command);
+    virtual void SetCurrentCommand(const std::string& command);
+    const std::string& GetSavedCommand() const { return savedCommand_; }
 
     const std::string& GetPrintControlName() const { return printControlName_; }
     void SetPrintControlName(const std::string& name) { printControlName_ = name; }

@@ -109,7 +109,8 @@ void CTreeElement::SetName(const std::string& name) {
     name_ = name;
 }
 
-std::string CTreeElement::MakeUniqueName(const std::string& name, const CTreeElement& parent) {
+std::string CTreeElement::MakeUniqueName(const std::string& name,
+                                         const CTreeElement& parent) const {
     return UniqueName(
         name, [&](const std::string& candidate) { return parent.HasChildNamed(candidate); });
 }

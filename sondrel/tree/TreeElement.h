@@ -7,8 +7,8 @@
 // there for the print controls to delete; and a pointer to it that the dialog
 // still holds (the named code it shows) stays valid until the tree goes. A
 // node that moves to another configuration takes its ownership along and
-// leaves a deletion record behind (MoveChildTo), so each node is freed
-// exactly once, by the one list that holds it.
+// leaves a deletion record behind (ReleaseChild, KeepDeletionRecord), so
+// each node is freed exactly once, by the one list that holds it.
 #pragma once
 
 #include "SapHooks.h"
@@ -35,8 +35,8 @@ class CTreeElement {
     CTreeElement& operator=(const CTreeElement&) = delete;
     virtual ~CTreeElement() = default;
 
-    // --- The operations the tree control and the main dialog call, in
-    // this order for every kind of node. ---
+    // --- The operations the tree control, the main dialog and the SAP side
+    // call, all virtual, in this order for every kind of node. ---
     virtual void OnSelect(TreeHost& host) {}
     virtual void OnDoubleClick(TreeHost& host) {}
     virtual void ShowContextMenu(TreeView& view, TreePoint point) {}
@@ -57,7 +57,7 @@ class CTreeElement {
     // Takes the node out of the children, keeps it in the list of all
     // children and marks it deleted.
     virtual void RemoveChild(CTreeElement* node);
-    bool HasChildNamed(const std::string& name) const;
+    virtual bool HasChildNamed(const std::string& name) const;
     virtual bool CanRename() const { return false; }
     virtual RenameResult Rename(const std::string& text);
     // False for an invalid name, with the reason in reason (empty when the
@@ -79,20 +79,20 @@ class CTreeElement {
     // After an export: a deleted node is marked exported, a node not yet
     // imported becomes imported; every node ever added below follows.
     virtual void MarkExported();
-    void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
-    bool IsReadOnly() const { return readOnly_; }
-    const std::string& GetName() const { return name_; }
+    virtual void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    virtual bool IsReadOnly() const { return readOnly_; }
+    virtual const std::string& GetName() const { return name_; }
     // Marks the node new-or-name-changed when an old, non-empty name changes.
-    void SetName(const std::string& name);
+    virtual void SetName(const std::string& name);
     // A name for a node joining parent that none of parent's children has:
     // "Copy of " once, then " (2)", " (3)", ...; empty when none is free.
-    static std::string MakeUniqueName(const std::string& name, const CTreeElement& parent);
-    CTreeElement* GetParent() const { return parent_; }
-    void SetParent(CTreeElement* parent) { parent_ = parent; }
+    virtual std::string MakeUniqueName(const std::string& name, const CTreeElement& parent) const;
+    virtual CTreeElement* GetParent() const { return parent_; }
+    virtual void SetParent(CTreeElement* parent) { parent_ = parent; }
     // The export lines of this node (filled by the SAP side).
     virtual void AppendSapLines(SapExportLines& lines, int& index) const {}
     virtual void SetImported(bool imported) { imported_ = imported; }
-    bool IsImported() const { return imported_; }
+    virtual bool IsImported() const { return imported_; }
 
     // --- Bookkeeping the operations above share. ---
     // Takes the node out of both child lists and hands over its ownership;
