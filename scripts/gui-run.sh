@@ -40,7 +40,7 @@ fi
 
 export WINEPREFIX="$build/gui-prefix"
 export HOME="$build/gui-home"
-export WINEDEBUG=-all
+export WINEDEBUG=${GUI_WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 case "$loader" in
     *64) export WINEARCH=win64 ;;

@@ -1,6 +1,7 @@
 #include "ui/FieldRules.h"
 
 #include <cctype>
+#include <climits>
 #include <cstdio>
 
 namespace {
@@ -26,6 +27,8 @@ bool ParseWholeInteger(const char* text, long long& value) {
 }
 
 std::string RangeMessage(int minimum, int maximum) {
+    // A field that takes any integer has no range worth naming.
+    if (minimum == INT_MIN && maximum == INT_MAX) return "Please enter an integer.";
     char text[100];
     std::snprintf(text, sizeof text, "Please enter an integer between %d and %d.", minimum,
                   maximum);

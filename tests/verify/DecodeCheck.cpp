@@ -25,21 +25,6 @@ GrayImage TurnClockwise(const GrayImage& image, int quarterTurns) {
     return turned;
 }
 
-// The drawing as it stands on white paper: a clipboard bitmap ends at the
-// symbol's edge, where a printed symbol has its quiet zone.
-GrayImage OnWhitePaper(const GrayImage& image) {
-    const int border = std::max(16, std::max(image.width, image.height) / 8);
-    GrayImage paper;
-    paper.width = image.width + 2 * border;
-    paper.height = image.height + 2 * border;
-    paper.pixels.assign(static_cast<size_t>(paper.width) * paper.height, 255);
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x)
-            paper.pixels[static_cast<size_t>(y + border) * paper.width + x + border] =
-                image.pixels[static_cast<size_t>(y) * image.width + x];
-    return paper;
-}
-
 } // namespace
 
 std::string CheckDecodes(const GrayImage& drawn, const VerifyCase& verifyCase, int rotation) {

@@ -1,5 +1,7 @@
 #include "GrayImage.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 GrayImage ReadBitmap(HBITMAP bitmap) {
@@ -47,11 +49,30 @@ bool WritePgm(const GrayImage& image, const std::string& path) {
     return std::fclose(file) == 0 && written;
 }
 
+namespace {
+
+// A number of the header, after blanks and "#" comment lines (Ghostscript
+// writes one).
+bool ReadPgmNumber(FILE* file, int& number) {
+    int c = std::fgetc(file);
+    while (c == '#' || std::isspace(c)) {
+        if (c == '#')
+            while (c != '\n' && c != EOF) c = std::fgetc(file);
+        c = std::fgetc(file);
+    }
+    if (c == EOF) return false;
+    std::ungetc(c, file);
+    return std::fscanf(file, "%d", &number) == 1;
+}
+
+} // namespace
+
 bool ReadPgm(const std::string& path, GrayImage& image) {
     FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return false;
     int maximum = 0;
-    bool ok = std::fscanf(file, "P5 %d %d %d", &image.width, &image.height, &maximum) == 3 &&
+    bool ok = std::fgetc(file) == 'P' && std::fgetc(file) == '5' && ReadPgmNumber(file, image.width) &&
+              ReadPgmNumber(file, image.height) && ReadPgmNumber(file, maximum) &&
               std::fgetc(file) != EOF && image.width > 0 && image.height > 0 && maximum == 255;
     if (ok) {
         image.pixels.resize(static_cast<size_t>(image.width) * image.height);
@@ -59,4 +80,19 @@ bool ReadPgm(const std::string& path, GrayImage& image) {
     }
     std::fclose(file);
     return ok;
+}
+
+// The drawing as it stands on white paper: a clipboard bitmap ends at the
+// symbol's edge, where a printed symbol has its quiet zone.
+GrayImage OnWhitePaper(const GrayImage& image) {
+    const int border = std::max(16, std::max(image.width, image.height) / 8);
+    GrayImage paper;
+    paper.width = image.width + 2 * border;
+    paper.height = image.height + 2 * border;
+    paper.pixels.assign(static_cast<size_t>(paper.width) * paper.height, 255);
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            paper.pixels[static_cast<size_t>(y + border) * paper.width + x + border] =
+                image.pixels[static_cast<size_t>(y) * image.width + x];
+    return paper;
 }

@@ -19,5 +19,10 @@ GrayImage ReadBitmap(HBITMAP bitmap);
 // The bitmap on the clipboard (CF_BITMAP), or an empty image.
 GrayImage ReadClipboardBitmap();
 
+// The image framed in white, as a drawing stands on paper: a bitmap or a
+// screen picture ends at the symbol's edge, where a printed symbol has its
+// quiet zone.
+GrayImage OnWhitePaper(const GrayImage& image);
+
 bool WritePgm(const GrayImage& image, const std::string& path);
 bool ReadPgm(const std::string& path, GrayImage& image);

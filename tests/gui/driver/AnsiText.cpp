@@ -22,4 +22,14 @@ std::wstring WideText(const std::string& text) {
     return wide;
 }
 
+std::string HexadecimalBytes(const std::string& text) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string hex;
+    for (unsigned char byte : text) {
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 0xF];
+    }
+    return hex;
+}
+
 } // namespace gui

@@ -5,7 +5,9 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace gui {
 
@@ -63,6 +65,37 @@ bool WritePng(HBITMAP bitmap, const std::string& path) {
     return saved;
 }
 
+// The bitmap's pixels as gray levels, top row first (ITU-R BT.601 weights).
+std::vector<unsigned char> GrayPixels(HBITMAP bitmap, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<RGBQUAD> colours(static_cast<size_t>(width) * height);
+    HDC screen = GetDC(nullptr);
+    int rows = GetDIBits(screen, bitmap, 0, height, colours.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != height) return {};
+    std::vector<unsigned char> gray(colours.size());
+    for (size_t i = 0; i < colours.size(); ++i)
+        gray[i] = static_cast<unsigned char>(
+            (colours[i].rgbRed * 299 + colours[i].rgbGreen * 587 + colours[i].rgbBlue * 114) /
+            1000);
+    return gray;
+}
+
+bool WritePgm(const std::vector<unsigned char>& gray, int width, int height,
+              const std::string& path) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    bool written = std::fprintf(file, "P5\n%d %d\n255\n", width, height) > 0 &&
+                   std::fwrite(gray.data(), 1, gray.size(), file) == gray.size();
+    return std::fclose(file) == 0 && written;
+}
+
 // Repaints the window and its controls now: RedrawWindow sends the paint
 // messages to the window's thread and returns when they are handled.
 DWORD WINAPI RepaintNow(void* window) {
@@ -92,6 +125,22 @@ bool SaveWindowPicture(HWND window, const std::string& pngPath) {
     if (!GetWindowRect(window, &rectangle)) return false;
     OwnedBitmap bitmap = CopyScreenRectangle(rectangle);
     return bitmap && WritePng(bitmap.get(), pngPath);
+}
+
+bool SaveControlGray(HWND dialog, int controlId, const std::string& pgmPath) {
+    HWND control = GetDlgItem(dialog, controlId);
+    if (!IsWindow(control)) return false;
+    LetWindowPaint(dialog);
+    // The client area: what the control shows inside its border.
+    RECT rectangle{};
+    if (!GetClientRect(control, &rectangle)) return false;
+    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&rectangle), 2);
+    OwnedBitmap bitmap = CopyScreenRectangle(rectangle);
+    const int width = rectangle.right - rectangle.left;
+    const int height = rectangle.bottom - rectangle.top;
+    std::vector<unsigned char> gray = bitmap ? GrayPixels(bitmap.get(), width, height)
+                                             : std::vector<unsigned char>();
+    return !gray.empty() && WritePgm(gray, width, height, pgmPath);
 }
 
 } // namespace gui

@@ -18,4 +18,10 @@ void LetWindowPaint(HWND window);
 // false when the window is gone or the file could not be written.
 bool SaveWindowPicture(HWND window, const std::string& pngPath);
 
+// Saves the screen's pixels of a control's client area as 8-bit gray
+// (binary PGM), the form the native decoder reads; false as above. The
+// dialog is painted, not the control: a dialog may draw into its controls
+// after they painted themselves.
+bool SaveControlGray(HWND dialog, int controlId, const std::string& pgmPath);
+
 } // namespace gui

@@ -1,38 +1,27 @@
 // The main dialog as a user tries out barcodes in it: a type and its data
-// give the command in plain and hexadecimal form and the DLL's answer; a
-// command the DLL refuses shows the DLL's error; MaxiCode brings its data
-// dialog, whose fields go into the command; a value out of range is
-// refused when the user asks to display. Every case reads the controls
-// the user reads and leaves a picture of what it saw.
-#include "Controls.h"
+// give the command in plain and hexadecimal form, the DLL's answer and a
+// preview that a scanner reads (the decoding follows the run); a command
+// the DLL refuses shows the DLL's error; MaxiCode brings its data dialog,
+// whose fields go into the command; a value out of range is refused when
+// the user asks to display. Every case reads the controls the user reads
+// and leaves a picture of what it saw.
+#include "BuildFiles.h"
 #include "MessageBoxes.h"
-#include "SondrelCase.h"
-#include "SondrelUi.h"
-#include "WindowSearch.h"
+#include "OutputChecks.h"
+#include "Screenshot.h"
+#include "TestDialogCase.h"
 
-#include <filesystem>
 #include <string>
 
 namespace sondrel {
 namespace {
 
-inline constexpr const char* kMaxiCodeTitle = "Maxicode Data";
-// Dialog 101.
-inline constexpr int kTestDataEdit = 102;
-inline constexpr int kTypeCombo = 103;
-inline constexpr int kParametersEdit = 132;
-inline constexpr int kParametersHexEdit = 134;
-inline constexpr int kResponseEdit = 147;
-inline constexpr int kForcedRowsEdit = 155;
-// Dialog 106: the same id as the main dialog's response, in its own dialog.
-inline constexpr int kPostalCodeEdit = 147;
-
-// Type names of the type table, as the combo lists them.
-inline constexpr const char* kQrCode = "QRCode";
-inline constexpr const char* kEan13 = "EAN13";
-inline constexpr const char* kMaxiCode = "Maxicode";
-inline constexpr const char* kPdf417 = "PDF 417";
-inline constexpr const char* kValidEan13Data = "400638133393";
+// The shipment message of the data dialog's first values, as a scanner
+// reads it (GS between the fields, RS and EOT at the end).
+constexpr const char* kMaxiCodeShipment =
+    "[)>\x1E" "01\x1D" "96123450000\x1D" "840\x1D" "002\x1D" "123ABC67890\x1DUPSN\x1D"
+    "4711\x1D" "123\x1D\x1D" "1/3\x1D" "1\x1DY\x1D" "123 BARCODE STREET\x1D"
+    "MAXICITY\x1DNM\x1E\x04";
 
 struct TypeCase {
     const char* longName;
@@ -40,51 +29,29 @@ struct TypeCase {
     const char* data;
     // A piece only this type's options put into the command.
     const char* ownPiece;
+    // What a scanner reads from the preview: zxing-cpp's name of the
+    // symbology and the text.
+    const char* format;
+    const char* decoded;
+    // The small bar in pixels at 600 dpi, where the default's modules of
+    // about one screen pixel are too small to scan from the screen.
+    const char* smallBar = nullptr;
 };
 constexpr TypeCase kTypeCases[] = {
-    {kQrCode, "QR", "Sondrel QR 12345", ",R=0,"},
-    {"Code 128", "128", "ABC-12345", ",F1=,"},
-    {kEan13, "E13", kValidEan13Data, ",Z="},
-    {kPdf417, "PDF417", "Sondrel PDF417 test", ",SEC=2,FR=0,FC=0,"},
-    {"Data Matrix", "DM", "Sondrel 12345", ",DMF=AUTO,"},
-    {kMaxiCode, "MC", "Sondrel MaxiCode", ",MCPC=12345,"},
+    {kQrCode, "QR", "Sondrel QR 12345", ",R=0,", "QRCode", "Sondrel QR 12345"},
+    {kCode128, "128", "ABC-12345", ",F1=,", "Code128", "ABC-12345"},
+    {kEan13, "E13", kValidEan13Data, ",Z=", "EAN13", "4006381333931"},
+    {kPdf417, "PDF417", "Sondrel PDF417 test", ",SEC=2,FR=0,FC=0,", "PDF417",
+     "Sondrel PDF417 test"},
+    {"Data Matrix", "DM", "Sondrel 12345", ",DMF=AUTO,", "DataMatrix", "Sondrel 12345",
+     "24"},
+    // The data dialog's fields make the carrier's full shipment message,
+    // which stands in the symbol instead of the test data.
+    {kMaxiCode, "MC", "Sondrel MaxiCode", ",MCPC=12345,", "MaxiCode", kMaxiCodeShipment},
 };
 
 void PrintTo(const TypeCase& type, std::ostream* out) {
     *out << type.longName;
-}
-
-// Each byte as two upper-case hexadecimal digits, as the dialog shows the
-// parameters for systems that take them in that form.
-std::string HexadecimalOf(const std::string& text) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string hex;
-    for (unsigned char byte : text) {
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 0xF];
-    }
-    return hex;
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-// What the dialog shows after it built and drew a command.
-struct Outcome {
-    std::string parameters;
-    std::string hexadecimal;
-    std::string response;
-    bool responseEnabled = false;
-};
-
-Outcome ReadOutcome(HWND main) {
-    Outcome outcome;
-    outcome.parameters = gui::ControlText(main, kParametersEdit).value_or("<no answer>");
-    outcome.hexadecimal = gui::ControlText(main, kParametersHexEdit).value_or("<no answer>");
-    outcome.response = gui::ControlText(main, kResponseEdit).value_or("<no answer>");
-    outcome.responseEnabled = IsWindowEnabled(GetDlgItem(main, kResponseEdit));
-    return outcome;
 }
 
 POINT CentreOf(const RECT& rect) {
@@ -97,65 +64,38 @@ HWND TopLevelWindowAt(POINT point) {
     return window ? GetAncestor(window, GA_ROOT) : nullptr;
 }
 
-class SondrelTestDialog : public SondrelCase {
+class SondrelTestDialogType : public SondrelTestDialog,
+                              public ::testing::WithParamInterface<TypeCase> {
   protected:
-    // The main dialog of a program with the real DLL, or null (with a
-    // failure).
-    HWND OpenTestDialog() {
-        EXPECT_NO_FATAL_FAILURE(InstallProgram());
-        EXPECT_NO_FATAL_FAILURE(StartSondrel());
-        return HasFatalFailure() ? nullptr : OpenMainDialog();
-    }
-
-    static void ChooseType(HWND main, const char* longName) {
-        ASSERT_TRUE(gui::ChooseComboItem(main, kTypeCombo, longName))
-            << "no type \"" << longName << "\" to choose";
-        EXPECT_EQ(gui::ControlText(main, kTypeCombo), longName);
-    }
-
-    // Types the data; the change's handler has rebuilt the command on return.
-    static Outcome Type(HWND main, const std::string& data) {
-        EXPECT_TRUE(gui::SetControlText(main, kTestDataEdit, data));
-        return ReadOutcome(main);
-    }
-
-    // Types the data and presses Display, whose handler has run on return.
-    static Outcome Display(HWND main, const std::string& data) {
-        Type(main, data);
-        EXPECT_TRUE(gui::Click(main, kDisplayButton));
-        return ReadOutcome(main);
-    }
-
-    void ExpectPictureSaved(HWND window) {
-        std::string path = session().TakePicture(window);
-        EXPECT_TRUE(!path.empty() && std::filesystem::exists(path))
-            << "no picture of \"" << gui::WindowTitle(window) << "\" (" << path << ")";
-    }
-
-    void ExitCleanly(HWND main) {
-        ASSERT_TRUE(gui::PostClick(main, kExitButton));
-        EXPECT_EQ(ExitCode(), 0u) << Showing();
+    // Leaves the preview's pixels for the decoder that reads them after
+    // the run.
+    void LeavePreviewForDecoding(HWND main, const TypeCase& type) {
+        const std::string picture =
+            gui::JoinPath(gui::OutputCheckDirectory(), CaseName() + ".pgm");
+        ASSERT_TRUE(gui::SaveControlGray(main, kPreview, picture)) << picture;
+        EXPECT_TRUE(
+            gui::RecordScreenCheck(CaseName(), picture, type.format, type.decoded));
     }
 };
 
-class SondrelTestDialogType : public SondrelTestDialog,
-                              public ::testing::WithParamInterface<TypeCase> {};
-
 TEST_P(SondrelTestDialogType, ShowsTheCommandItsHexadecimalFormAndNoError) {
     const TypeCase& type = GetParam();
+    gui::ForgetOutputCheck(CaseName());
     HWND main = OpenTestDialog();
     ASSERT_NE(main, nullptr);
     ASSERT_NO_FATAL_FAILURE(ChooseType(main, type.longName));
+    if (type.smallBar) ASSERT_TRUE(gui::SetControlText(main, kSmallBarEdit, type.smallBar));
     Outcome outcome = Display(main, type.data);
 
     const std::string& parameters = outcome.parameters;
     EXPECT_TRUE(parameters.starts_with(std::string("b%C=") + type.shortCode + ",")) << parameters;
     EXPECT_TRUE(parameters.ends_with("d=")) << parameters;
     EXPECT_TRUE(Contains(parameters, type.ownPiece)) << parameters;
-    EXPECT_EQ(outcome.hexadecimal, HexadecimalOf(parameters));
+    EXPECT_EQ(outcome.hexadecimal, gui::HexadecimalBytes(parameters));
     EXPECT_EQ(outcome.response, "");
     EXPECT_FALSE(outcome.responseEnabled);
     ExpectPictureSaved(main);
+    LeavePreviewForDecoding(main, type);
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, SondrelTestDialogType, ::testing::ValuesIn(kTypeCases),
@@ -200,7 +140,7 @@ TEST_F(SondrelTestDialog, MaxiCodeDataDialogFeedsTheCommandWhileMaxiCodeIsChosen
     ASSERT_TRUE(gui::SetControlText(maxiCode, kPostalCodeEdit, "54321"));
     Outcome changed = ReadOutcome(main);
     EXPECT_TRUE(Contains(changed.parameters, "MCPC=54321,")) << changed.parameters;
-    EXPECT_EQ(changed.hexadecimal, HexadecimalOf(changed.parameters));
+    EXPECT_EQ(changed.hexadecimal, gui::HexadecimalBytes(changed.parameters));
     EXPECT_EQ(changed.response, "");
     ExpectPictureSaved(main);
     ExpectPictureSaved(maxiCode);
