@@ -64,6 +64,22 @@ void ExchangeInt(CDataExchange& dx, int id, int& value, int minimum, int maximum
     value = parsed;
 }
 
+void ExchangeDouble(CDataExchange& dx, int id, double& value, double minimum, double maximum) {
+    HWND control = dx.Control(id);
+    if (!control) return;
+    if (!dx.Saving()) {
+        SetChangedWindowText(control, FormatReal(value));
+        return;
+    }
+    double parsed = 0;
+    FieldVerdict verdict = CheckRealField(WindowText(control).c_str(), minimum, maximum, parsed);
+    if (!verdict.accepted) {
+        dx.Refuse(id, verdict.message);
+        return;
+    }
+    value = parsed;
+}
+
 void ExchangeCheck(CDataExchange& dx, int id, int& value) {
     HWND control = dx.Control(id);
     if (!control) return;

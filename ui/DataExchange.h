@@ -7,6 +7,7 @@
 //   void CStartDialog::DoDataExchange(CDataExchange& dx) {
 //       ExchangeRadio(dx, IDC_START_IMPORT, startMode_);
 //       ExchangeInt(dx, IDC_HEIGHT, height_, 0, 999);
+//       ExchangeDouble(dx, IDC_WIDTH, width_, 0, 999.9);
 //   }
 #pragma once
 
@@ -37,6 +38,9 @@ class CDataExchange {
 void ExchangeText(CDataExchange& dx, int id, std::string& value, size_t maxLength = 0);
 // A signed integer within [minimum, maximum].
 void ExchangeInt(CDataExchange& dx, int id, int& value, int minimum, int maximum);
+// A real number within [minimum, maximum], shown and read with "." as the
+// decimal point in every locale and without needless digits (2.0 as "2").
+void ExchangeDouble(CDataExchange& dx, int id, double& value, double minimum, double maximum);
 // A check box: 0 unchecked, 1 checked, 2 indeterminate.
 void ExchangeCheck(CDataExchange& dx, int id, int& value);
 // A radio group that starts with the button firstId and runs through the
