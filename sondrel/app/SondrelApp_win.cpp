@@ -27,6 +27,7 @@ BOOL CSondrelApp::InitInstance() {
     startMode_ = AskStartMode();
 
     CTestData dialog;
+    dialog.startMode = startMode_;
     SetMainWindow(&dialog);
     RunMainDialog(dialog);
     SetMainWindow(nullptr);

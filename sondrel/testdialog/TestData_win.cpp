@@ -2,6 +2,7 @@
 
 #include "ComboLists.h"
 #include "MaxicodeDialog_win.h"
+#include "ScopedFlag.h"
 #include "TestDrawing.h"
 #include "catalog/Translate.h"
 #include "resource.h"
@@ -59,17 +60,6 @@ void ShowControls(HWND dialog, std::initializer_list<int> ids, bool show) {
         if (HWND control = GetDlgItem(dialog, id)) ShowWindow(control, show ? SW_SHOW : SW_HIDE);
 }
 
-// Sets the flag for the life of a scope.
-class ScopedFlag {
-  public:
-    explicit ScopedFlag(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
-    ~ScopedFlag() { flag_ = before_; }
-
-  private:
-    bool& flag_;
-    bool before_;
-};
-
 } // namespace
 
 CTestData::CTestData() : CDialog(IDD_TESTDATA) {}
@@ -88,7 +78,9 @@ BOOL CTestData::OnInitDialog() {
     ApplyFactoryDefaults(settings);
     ApplyEnabling();
     ApplyWidthLayout();
-    return CDialog::OnInitDialog();
+    BOOL focusDefault = CDialog::OnInitDialog();
+    StartTree();
+    return focusDefault;
 }
 
 void CTestData::SetTitleFont() {
@@ -131,6 +123,21 @@ const CommandRoutes& CTestData::Commands() const {
         Route(kAnyControl, CBN_SELCHANGE, &CTestData::OnSettingChanged),
         Route(kAnyControl, CBN_EDITCHANGE, &CTestData::OnSettingChanged),
         Route(kAnyControl, EN_CHANGE, &CTestData::OnEditChanged),
+    };
+    return Routes(routes);
+}
+
+const NotifyRoutes& CTestData::Notifications() const {
+    static const NotifyRoute routes[] = {
+        Route(IDC_TABS, TCN_SELCHANGE, &CTestData::OnTabChanged),
+        Route(IDC_TREE, TVN_SELCHANGEDA, &CTestData::OnTreeSelectionChanged),
+        Route(IDC_TREE, TVN_SELCHANGEDW, &CTestData::OnTreeSelectionChanged),
+        Route(IDC_TREE, NM_DBLCLK, &CTestData::OnTreeDoubleClick),
+        Route(IDC_TREE, TVN_BEGINLABELEDITA, &CTestData::OnTreeBeginLabelEdit),
+        Route(IDC_TREE, TVN_ENDLABELEDITA, &CTestData::OnTreeEndLabelEdit),
+        Route(IDC_TREE, TVN_BEGINDRAGA, &CTestData::OnTreeBeginDrag),
+        Route(IDC_TREE, TVN_BEGINDRAGW, &CTestData::OnTreeBeginDrag),
+        Route(IDC_TREE, NM_CUSTOMDRAW, &CTestData::OnTreeCustomDraw),
     };
     return Routes(routes);
 }
@@ -285,6 +292,7 @@ void CTestData::Refresh() {
     ShowMaxiCodeDialogForType();
     InvalidateRect(Handle(), nullptr, FALSE);
     DrawPreview();
+    StoreCommandInShownNamedCode();
 }
 
 void CTestData::DrawPreview() {

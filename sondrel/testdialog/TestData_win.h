@@ -3,9 +3,17 @@
 // symbol into the preview or prints it, and shows the command and the DLL's
 // answer. It ends only with IDCANCEL (Exit, Escape, the close box,
 // File/Exit); Enter presses the default button "Display" and leaves it open.
+// Beside the settings it shows the configuration tree: selecting a named
+// code loads its command, and every later change is written back into it.
 #pragma once
 
+#include "BarcodeTreeCtrl_win.h"
+#include "ConfigurationFile_win.h"
+#include "ShownNamedCode.h"
+#include "StartMode.h"
 #include "TestSettings.h"
+#include "TreeHost.h"
+#include "TreeList.h"
 #include "ui/Dialog.h"
 
 #include <functional>
@@ -14,13 +22,15 @@
 
 class CMaxicodeDlg;
 
-class CTestData : public CDialog {
+class CTestData : public CDialog, private TreeHost {
   public:
     CTestData();
     ~CTestData() override;
 
     // Where the barcode DLL was loaded from ("Storage location").
     std::string storageLocation;
+    // How the tree starts, as the user chose in the start dialog.
+    StartMode startMode = kPredefinedValues;
     TestSettings settings;
 
   protected:
@@ -28,6 +38,7 @@ class CTestData : public CDialog {
     void OnOK() override;
     void DoDataExchange(CDataExchange& dx) override;
     const CommandRoutes& Commands() const override;
+    const NotifyRoutes& Notifications() const override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     // Re-runs the whole preview with the current settings.
@@ -59,6 +70,32 @@ class CTestData : public CDialog {
     // Builds the command, shows it and draws or prints it.
     void RenderTest(HDC hdc, bool toPaper);
     void PrintTestPage(HDC printer);
+
+    // The configuration tree (TestDataTree_win.cpp).
+    void StartTree();
+    void BuildStartTree();
+    bool ImportAtStart();
+    void HideTreeForCompatibilityMode();
+    void SetUpTabs();
+    void ShowSelectedTab();
+    void OnTabChanged(NMHDR* header, LRESULT* result);
+    void OnTreeSelectionChanged(NMHDR* header, LRESULT* result);
+    void OnTreeDoubleClick(NMHDR* header, LRESULT* result);
+    void OnTreeBeginLabelEdit(NMHDR* header, LRESULT* result);
+    void OnTreeEndLabelEdit(NMHDR* header, LRESULT* result);
+    void OnTreeBeginDrag(NMHDR* header, LRESULT* result);
+    void OnTreeCustomDraw(NMHDR* header, LRESULT* result);
+    void StoreCommandInShownNamedCode();
+    // TreeHost: what the tree's nodes ask of the dialog.
+    void ShowNamedCode(CNamedCodeTreeElement& node) override;
+    void EditDefinition(CNamedCodeDefinitionTreeElement& definition) override;
+    void ShowMessage(const TreeMessage& message) override;
+
+    CConfigurationFile configurationFile_;
+    CTreeList tree_;
+    CBarcodeTreeCtrl treeControl_;
+    std::unique_ptr<TreeCommandContext> treeContext_;
+    CShownNamedCode shown_;
 
     std::unique_ptr<CMaxicodeDlg> maxicode_;
     HFONT titleFont_ = nullptr;

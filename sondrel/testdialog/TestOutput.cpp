@@ -31,11 +31,6 @@ std::string TrimResponse(const char* text) {
     return std::string(text, length);
 }
 
-namespace {
-
-// The catalog text with its "%s" replaced by value and "%%" by "%". The
-// command is user text of any length, so it is put in place rather than
-// handed to a printf format.
 std::string FormatWithText(const char* format, const std::string& value) {
     std::string text;
     bool replaced = false;
@@ -53,8 +48,6 @@ std::string FormatWithText(const char* format, const std::string& value) {
     }
     return text;
 }
-
-} // namespace
 
 std::vector<std::string> FooterLines(const std::string& command, const char* versionText) {
     return {FormatWithText(GetText(210, 16, false), command),

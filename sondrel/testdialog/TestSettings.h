@@ -75,6 +75,11 @@ bool LoadFromCommandString(TestSettings& s, const char* text);
 std::string ParametersText(const std::string& command);
 std::string HexadecimalText(const std::string& text);
 
+// The catalog text with its "%s" replaced by value and "%%" by "%". Values
+// are user text of any length, so they are put in place rather than handed
+// to a printf format.
+std::string FormatWithText(const char* format, const std::string& value);
+
 // Which control groups are enabled: check 116, check 115, combo 104 and
 // edit 152, combo 148, 149/155/156, 157/158/160/161 and edit 167 by the
 // type; 172/174/176 while "X =" is checked, 173/175/177 while "Y =" is.

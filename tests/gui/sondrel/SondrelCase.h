@@ -48,8 +48,9 @@ class SondrelCase : public ::testing::Test {
     void StartSondrel(const std::string& program = kProgramFile);
 
     // Answers every message box with OK, in the order they come, until the
-    // dialog with the title shows; returns the boxes. The dialog is left in
-    // *dialog (null when it did not come).
+    // dialog with the title shows; returns the boxes. The SAP connection
+    // dialog of the import at start is cancelled on the way. The dialog is
+    // left in *dialog (null when it did not come).
     std::vector<gui::MessageBoxSeen> AnswerBoxesUntil(const std::string& title, HWND* dialog);
     // Leaves the start dialog with OK; the main dialog, or null. Boxes that
     // come before it are answered with OK.

@@ -13,6 +13,7 @@ inline constexpr const char* kStartDialogTitle = "Start Options";
 inline constexpr const char* kMainDialogTitle = "Configure Barcodes";
 inline constexpr const char* kInitReportCaption = "BARCODE.DLL Init Message";
 inline constexpr const char* kFatalErrorCaption = "Barcode Fatal Error";
+inline constexpr const char* kSapConnectionTitle = "SAP Connection Data";
 
 // Dialog 121: the start mode's radio group, and OK.
 inline constexpr int kImportRadio = 188;
