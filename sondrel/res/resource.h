@@ -18,6 +18,7 @@
 #define IDD_SAP_CONNECTION 117
 #define IDD_DEVICE_SELECT 118
 #define IDD_START 121
+#define IDD_SYSTEM_BARCODE 122
 
 // --- Menus and the program icon -----------------------------------------
 #define IDR_MAINMENU 2
@@ -148,3 +149,17 @@
 
 // --- Dialog 118 "Select a Device Type" ----------------------------------
 #define IDC_DEVICE_LIST 185
+
+// --- Dialog 122 "System Barcode Properties" -----------------------------
+#define IDC_SB_HEIGHT_UNIT 194
+#define IDC_SB_CHECK_DIGIT 195
+#define IDC_SB_TYPE 196
+#define IDC_SB_NAME 197
+#define IDC_SB_DESCRIPTION 198
+#define IDC_SB_MIN_CHARACTERS 199
+#define IDC_SB_MAX_CHARACTERS 200
+#define IDC_SB_WIDTH 201
+#define IDC_SB_WIDTH_UNIT 202
+#define IDC_SB_HEIGHT 203
+#define IDC_SB_VERTICAL_ALIGN 204
+#define IDC_SB_ROTATION 205
