@@ -1,8 +1,8 @@
 // The fixed lists of the combo boxes of dialog 122 "System Barcode
 // Properties", in list order. The barcode types and rotations are SAP's own
 // words, shown and stored as they stand; a unit is stored as SAP's
-// two-letter unit and shown with its longer text (the blanks are the
-// spec's, so that the names line up in the list).
+// two-letter unit and shown with its longer text (the blanks belong to the
+// texts: they line the names up in the list).
 #pragma once
 
 #include <iterator>

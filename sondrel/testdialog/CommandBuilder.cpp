@@ -89,18 +89,10 @@ bool EqualsNoneInAnyCase(const std::string& text) {
     return true;
 }
 
-// Combo 160 offers "None" and "~" and takes any text: one character stands
-// for itself, a longer text is its decimal code.
-int ControlCharValue(const std::string& text) {
-    if (text.empty() || EqualsNoneInAnyCase(text)) return 0;
-    if (text.size() == 1) return static_cast<unsigned char>(text[0]);
-    return DecimalPrefix(text.c_str());
-}
-
 void AppendDataMatrixOptions(std::string& command, const TestSettings& s) {
     if (s.dmEncodingIndex >= 0) AppendText(command, "DME=", s.dmEncoding);
     AppendText(command, "DMF=", s.dmFormat);
-    AppendNumber(command, "DMC=", ControlCharValue(s.dmControlChar));
+    AppendNumber(command, "DMC=", DataMatrixControlCharValue(s.dmControlChar));
     AppendText(command, "DMM=", s.dmMargin);
 }
 
@@ -115,6 +107,14 @@ void AppendMaxiCodeFields(std::string& command, const MaxiCodeFields& fields) {
 }
 
 } // namespace
+
+// Combo 160 offers "None" and "~" and takes any text: one character stands
+// for itself, a longer text is its decimal code.
+int DataMatrixControlCharValue(const std::string& text) {
+    if (text.empty() || EqualsNoneInAnyCase(text)) return 0;
+    if (text.size() == 1) return static_cast<unsigned char>(text[0]);
+    return DecimalPrefix(text.c_str());
+}
 
 std::string BuildCommandString(const TestSettings& s, const MaxiCodeFields* maxicode) {
     const char* type = s.barcodeType.c_str();

@@ -7,6 +7,7 @@
 #include "PredefinedTree.h"
 #include "DllBinding.h"
 #include "ScopedFlag.h"
+#include "SystemBarcodeDialog_win.h"
 #include "SapConnectionDialog_win.h"
 #include "TreeImages.h"
 #include "catalog/Translate.h"
@@ -176,7 +177,8 @@ void CTestData::ShowNamedCode(CNamedCodeTreeElement& node) {
 }
 
 void CTestData::EditDefinition(CNamedCodeDefinitionTreeElement& definition) {
-    (void)definition;
+    CSystemBarcodeDialog properties(this, definition);
+    properties.DoModal();
 }
 
 void CTestData::ShowMessage(const TreeMessage& message) {

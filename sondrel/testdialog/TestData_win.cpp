@@ -75,7 +75,8 @@ BOOL CTestData::OnInitDialog() {
     SetIconFromResource(IDR_MAINFRAME);
     SetTitleFont();
     FillComboLists();
-    ApplyFactoryDefaults(settings);
+    ApplyFactoryValues();
+    LoadProfileDefaults();
     ApplyEnabling();
     ApplyWidthLayout();
     BOOL focusDefault = CDialog::OnInitDialog();
@@ -111,6 +112,9 @@ const CommandRoutes& CTestData::Commands() const {
     static const CommandRoute routes[] = {
         Route(IDC_DISPLAY, BN_CLICKED, &CTestData::OnDisplay),
         Route(IDC_PRINT, BN_CLICKED, &CTestData::OnPrint),
+        Route(IDC_LOAD_DEFAULTS, BN_CLICKED, &CTestData::OnLoadDefaults),
+        Route(IDC_SAVE_DEFAULTS, BN_CLICKED, &CTestData::OnSaveDefaults),
+        Route(IDC_FACTORY_DEFAULTS, BN_CLICKED, &CTestData::OnFactoryDefaults),
         Route(IDC_BARCODE_TYPE, CBN_SELCHANGE, &CTestData::OnTypeChosen),
         Route(IDC_ANNOTATE, BN_CLICKED, &CTestData::OnCheckBoxChosen),
         Route(IDC_CHECK_DIGIT, BN_CLICKED, &CTestData::OnCheckBoxChosen),

@@ -43,6 +43,12 @@ class CTestData : public CDialog, private TreeHost {
 
     // Re-runs the whole preview with the current settings.
     virtual void Refresh();
+    // The DLL's defaults in the profile over the settings; whether kill
+    // blanks is on.
+    virtual bool LoadProfileDefaults();
+    // The settings as the DLL's new defaults.
+    virtual void SaveProfileDefaults();
+    virtual void ApplyFactoryValues();
     // Draws the symbol into the preview area.
     virtual void DrawPreview();
 
@@ -70,6 +76,12 @@ class CTestData : public CDialog, private TreeHost {
     // Builds the command, shows it and draws or prints it.
     void RenderTest(HDC hdc, bool toPaper);
     void PrintTestPage(HDC printer);
+
+    // The group "Defaults" (TestDataDefaults_win.cpp).
+    void OnLoadDefaults();
+    void OnSaveDefaults();
+    void OnFactoryDefaults();
+    void ShowSettings();
 
     // The configuration tree (TestDataTree_win.cpp).
     void StartTree();

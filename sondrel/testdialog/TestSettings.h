@@ -63,6 +63,11 @@ std::string BuildCommandString(const TestSettings& s, const MaxiCodeFields* maxi
 bool BuildCommandString(const TestSettings& s, const MaxiCodeFields* maxicode, char* buffer,
                         size_t bufferSize);
 
+// The Data Matrix control character's value ("DMC="): 0 for an empty text
+// or "None" in any case, a single character's code, else the text's decimal
+// number.
+int DataMatrixControlCharValue(const std::string& text);
+
 // The inverse, for a stored command: false (nothing changed) when "VS" is
 // present with a value other than 1, or the text is null. A key the text
 // does not hold gives its default; the test data, the DPI, kill blanks, the
