@@ -19,6 +19,7 @@
 #define IDD_DEVICE_SELECT 118
 #define IDD_START 121
 #define IDD_SYSTEM_BARCODE 122
+#define IDD_PCL 132
 
 // --- Menus and the program icon -----------------------------------------
 #define IDR_MAINMENU 2
@@ -163,3 +164,21 @@
 #define IDC_SB_HEIGHT 203
 #define IDC_SB_VERTICAL_ALIGN 204
 #define IDC_SB_ROTATION 205
+
+// --- Dialog 132 "PCL Escape sequences" ----------------------------------
+#define IDC_PCL_ANNOTATION_POSITION 103
+#define IDC_PCL_FONT_NUMBER 147
+#define IDC_PCL_NOTE 162
+#define IDC_PCL_ANNOTATION 163
+#define IDC_PCL_TEXT_FORMAT 164
+#define IDC_PCL_HEIGHT 165
+#define IDC_PCL_BAR_WIDTHS 167
+#define IDC_PCL_SPACE_WIDTHS 168
+#define IDC_PCL_BARCODE_ON 169
+#define IDC_PCL_ROTATION 170
+#define IDC_PCL_BARCODE_OFF 171
+#define IDC_PCL_HEXADECIMAL 215
+#define IDC_PCL_INCLUDE_STAR 216
+#define IDC_PCL_INCLUDE_CHECKSUM 218
+#define IDC_PCL_TEXT_STYLE 219
+#define IDC_PCL_TYPE_FACE 220
