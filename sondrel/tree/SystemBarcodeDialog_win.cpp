@@ -30,7 +30,11 @@ BOOL CSystemBarcodeDialog::OnInitDialog() {
     FillCombo(Item(IDC_SB_WIDTH_UNIT), UnitItems(fields_.widthUnit));
     FillCombo(Item(IDC_SB_HEIGHT_UNIT), UnitItems(fields_.heightUnit));
     FillCombo(Item(IDC_SB_ROTATION), RotationItems(fields_.rotation));
-    return CDialog::OnInitDialog();
+    CDialog::OnInitDialog();
+    // The name cannot be changed: the user starts in the description.
+    SetFocus(Item(IDC_SB_DESCRIPTION));
+    SendMessageA(Item(IDC_SB_DESCRIPTION), EM_SETSEL, 0, -1);
+    return FALSE;
 }
 
 void CSystemBarcodeDialog::DoDataExchange(CDataExchange& dx) {
