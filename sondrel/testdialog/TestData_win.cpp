@@ -2,6 +2,8 @@
 
 #include "ComboLists.h"
 #include "MaxicodeDialog_win.h"
+#include "PclDialog_win.h"
+#include "PclSequences.h"
 #include "ScopedFlag.h"
 #include "TestDrawing.h"
 #include "catalog/Translate.h"
@@ -66,6 +68,7 @@ CTestData::CTestData() : CDialog(IDD_TESTDATA) {}
 
 CTestData::~CTestData() {
     maxicode_.reset();
+    pcl_.reset();
     if (titleFont_) DeleteObject(titleFont_);
     if (responseBrush_) DeleteObject(responseBrush_);
 }
@@ -112,6 +115,7 @@ const CommandRoutes& CTestData::Commands() const {
     static const CommandRoute routes[] = {
         Route(IDC_DISPLAY, BN_CLICKED, &CTestData::OnDisplay),
         Route(IDC_PRINT, BN_CLICKED, &CTestData::OnPrint),
+        Route(IDC_PCL, BN_CLICKED, &CTestData::OnPcl),
         Route(IDC_LOAD_DEFAULTS, BN_CLICKED, &CTestData::OnLoadDefaults),
         Route(IDC_SAVE_DEFAULTS, BN_CLICKED, &CTestData::OnSaveDefaults),
         Route(IDC_FACTORY_DEFAULTS, BN_CLICKED, &CTestData::OnFactoryDefaults),
@@ -280,14 +284,7 @@ void CTestData::ShowMaxiCodeDialogForType() {
             Refresh();
         });
         if (!maxicode_->Create(Handle())) return;
-        // Beside the main dialog's right part.
-        RECT main{}, own{};
-        GetWindowRect(Handle(), &main);
-        GetWindowRect(maxicode_->Handle(), &own);
-        int shift = (main.right - main.left) - (own.right - own.left) - 5;
-        if (shift > 0)
-            SetWindowPos(maxicode_->Handle(), nullptr, own.left + shift, own.top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PlaceBesideRightPart(maxicode_->Handle());
     }
     if (maxicode_->Handle()) ShowWindow(maxicode_->Handle(), SW_SHOWNOACTIVATE);
 }
@@ -296,7 +293,40 @@ void CTestData::Refresh() {
     ShowMaxiCodeDialogForType();
     InvalidateRect(Handle(), nullptr, FALSE);
     DrawPreview();
+    UpdatePclDialog();
     StoreCommandInShownNamedCode();
+}
+
+void CTestData::UpdatePclDialog() {
+    if (pcl_ && pcl_->Handle()) pcl_->Update(PclInputsFromSettings(settings));
+}
+
+// The PCL dialog beside the main dialog's right part, made on first use and
+// kept, with the settings of the moment.
+void CTestData::OnPcl() {
+    ScopedFlag updating(updating_);
+    if (UpdateData(true)) Refresh();
+    UpdateData(false);
+    if (!pcl_) {
+        pcl_ = std::make_unique<CPclDialog>(*this);
+        if (!pcl_->Create(Handle())) {
+            pcl_.reset();
+            return;
+        }
+        PlaceBesideRightPart(pcl_->Handle());
+    }
+    UpdatePclDialog();
+    ShowWindow(pcl_->Handle(), SW_SHOW);
+}
+
+void CTestData::PlaceBesideRightPart(HWND window) const {
+    RECT main{}, own{};
+    GetWindowRect(Handle(), &main);
+    GetWindowRect(window, &own);
+    int shift = (main.right - main.left) - (own.right - own.left) - 5;
+    if (shift > 0)
+        SetWindowPos(window, nullptr, own.left + shift, own.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CTestData::DrawPreview() {

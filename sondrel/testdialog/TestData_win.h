@@ -21,6 +21,7 @@
 #include <string>
 
 class CMaxicodeDlg;
+class CPclDialog;
 
 class CTestData : public CDialog, private TreeHost {
   public:
@@ -70,6 +71,10 @@ class CTestData : public CDialog, private TreeHost {
     void ApplyEnabling();
     void ApplyWidthLayout();
     void ShowMaxiCodeDialogForType();
+    void OnPcl();
+    void UpdatePclDialog();
+    // Moves a dialog right by the main dialog's width less its own and 5.
+    void PlaceBesideRightPart(HWND window) const;
     const MaxiCodeFields* MaxiCodeFieldsInUse() const;
     void ShowResponse(const std::string& response);
     bool ColourResponseField(HDC hdc, HWND control, LRESULT& brush);
@@ -110,6 +115,7 @@ class CTestData : public CDialog, private TreeHost {
     CShownNamedCode shown_;
 
     std::unique_ptr<CMaxicodeDlg> maxicode_;
+    std::unique_ptr<CPclDialog> pcl_;
     HFONT titleFont_ = nullptr;
     HBRUSH responseBrush_ = nullptr;
     // Set while the dialog writes its own controls, whose change
