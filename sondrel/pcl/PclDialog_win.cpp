@@ -42,9 +42,12 @@ CPclDialog::CPclDialog(CDialog& owner)
 
 BOOL CPclDialog::OnInitDialog() {
     FillComboLists();
-    BOOL result = CDialog::OnInitDialog();
+    CDialog::OnInitDialog();
     EnableAnnotationControls();
-    return result;
+    // Not a computed field: the first of them would open with its text
+    // selected, as if the user had marked it.
+    SetFocus(Item(IDC_PCL_HEXADECIMAL));
+    return FALSE;
 }
 
 void CPclDialog::FillComboLists() {
@@ -80,14 +83,18 @@ const CommandRoutes& CPclDialog::Commands() const {
 }
 
 // The main dialog shows it again with the next press of "PCL".
-void CPclDialog::OnCancel() { ShowWindow(Handle(), SW_HIDE); }
+void CPclDialog::OnCancel() {
+    ShowWindow(Handle(), SW_HIDE);
+}
 
 void CPclDialog::Update(const PclInputs& inputs) {
     inputs_ = inputs;
     Regenerate();
 }
 
-void CPclDialog::OnChoiceChanged() { Regenerate(); }
+void CPclDialog::OnChoiceChanged() {
+    Regenerate();
+}
 
 void CPclDialog::Regenerate() {
     // No check box or list refuses a value, so the exchange is quiet.
