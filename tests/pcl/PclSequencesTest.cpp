@@ -54,14 +54,6 @@ TEST(PclSequencesTest, ControlsFollowTheSettings) {
     const ControlCase cases[] = {
         {"without check digit", [](PclInputs& i) { i.checkDigit = 0; }, plain,
          "\\e(s1p0h56v6,12b6,12s24650T", textFont},
-        {"90 degrees", [](PclInputs& i) { i.rotationIndex = 1; }, plain,
-         "\\e(s1p0h56v6,12b6,12s24651T\\e&a90P", "\\e&a0P\\e(0N\\e(s3T"},
-        {"180 degrees", [](PclInputs& i) { i.rotationIndex = 2; }, plain,
-         "\\e(s1p0h56v6,12b6,12s24651T\\e&a180P", "\\e&a0P\\e(0N\\e(s3T"},
-        {"270 degrees", [](PclInputs& i) { i.rotationIndex = 3; }, plain,
-         "\\e(s1p0h56v6,12b6,12s24651T\\e&a270P", "\\e&a0P\\e(0N\\e(s3T"},
-        {"rotation out of range", [](PclInputs& i) { i.rotationIndex = 4; }, plain,
-         "\\e(s1p0h56v6,12b6,12s24651T", textFont},
         {"negative rotation", [](PclInputs& i) { i.rotationIndex = -1; }, plain,
          "\\e(s1p0h56v6,12b6,12s24651T", textFont},
         {"ratio 2.5", [](PclInputs& i) { i.ratioIndex = 1; }, plain, "\\e(s1p0h56v6,15b6,15s24651T",
@@ -86,8 +78,6 @@ TEST(PclSequencesTest, ControlsFollowTheSettings) {
          "\\e(s1p0h70v6,12b6,12s24651T", textFont},
         {"Code 128: one width each", [](PclInputs& i) { i.barcodeType = "Code 128"; }, plain,
          "\\e(s1p0h56v6b6s24700T", textFont},
-        {"Code 128 Subset C", [](PclInputs& i) { i.barcodeType = "Code 128 Subset C"; }, plain,
-         "\\e(s1p0h56v6b6s24703T", textFont},
         {"EAN 128", [](PclInputs& i) { i.barcodeType = "EAN 128"; }, plain,
          "\\e(s1p0h56v6b6s24720T", textFont},
         {"UCC128 between them has two widths", [](PclInputs& i) { i.barcodeType = "UCC128"; },
@@ -222,28 +212,6 @@ TEST(PclSequencesTest, BadSettingsNeitherDivideByZeroNorOverflow) {
     huge = FactoryInputs();
     huge.smallBar = 2000000000, huge.commonDpi = 1200;
     EXPECT_EQ(GeneratePclFields(huge, PclOptions{}).barWidths, "1000000000,2000000000");
-}
-
-TEST(PclSequencesTest, InputsAreTheTestDialogsSettings) {
-    TestSettings s;
-    s.barcodeType = "Code 39", s.checkDigit = 0, s.annotate = 1, s.height = 31;
-    s.commonDpi = 300, s.smallBar = 4, s.ratioIndex = 2, s.extraDotsBar = 7;
-    s.extraDotsGap = 8, s.forcedRows = 9, s.forcedColumns = 10, s.securityLevel = 6;
-    s.rotationIndex = 3;
-    PclInputs in = PclInputsFromSettings(s);
-    EXPECT_EQ(in.barcodeType, "Code 39");
-    EXPECT_EQ(in.checkDigit, 0);
-    EXPECT_EQ(in.annotate, 1);
-    EXPECT_EQ(in.height, 31);
-    EXPECT_EQ(in.commonDpi, 300);
-    EXPECT_EQ(in.smallBar, 4);
-    EXPECT_EQ(in.ratioIndex, 2);
-    EXPECT_EQ(in.extraDotsBar, 7);
-    EXPECT_EQ(in.extraDotsGap, 8);
-    EXPECT_EQ(in.forcedRows, 9);
-    EXPECT_EQ(in.forcedColumns, 10);
-    EXPECT_EQ(in.securityLevel, 6);
-    EXPECT_EQ(in.rotationIndex, 3);
 }
 
 } // namespace
