@@ -43,6 +43,17 @@ void WaitUntilShown(HWND window) {
         Sleep(kPollIntervalMs);
 }
 
+// The key goes through the dialog's message loop, as a typed key does; the
+// edit field wants every key, so the dialog keeps none of them.
+bool PostEnd(const RemoteTree& tree, HWND edit, LabelEditEnd end) {
+    if (end == LabelEditEnd::kEndMessage)
+        return PostMessageA(tree.Window(), TVM_ENDEDITLABELNOW, FALSE, 0);
+    UINT key = end == LabelEditEnd::kEnterKey ? VK_RETURN : VK_ESCAPE;
+    LPARAM flags = 1 | (static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16);
+    return PostMessageA(edit, WM_KEYDOWN, key, flags) &&
+           PostMessageA(edit, WM_KEYUP, key, flags | (LPARAM{1} << 30) | (LPARAM{1} << 31));
+}
+
 } // namespace
 
 HWND BeginLabelEdit(const RemoteTree& tree, HTREEITEM item) {
@@ -82,12 +93,10 @@ bool TypeLabelText(HWND edit, const std::string& text) {
     return true;
 }
 
-bool EndLabelEdit(const RemoteTree& tree, bool keepText) {
+bool EndLabelEdit(const RemoteTree& tree, LabelEditEnd end) {
     HWND edit = LabelEditField(tree);
     std::optional<LRESULT> colour = SendWithTimeout(tree.Window(), TVM_GETINSERTMARKCOLOR, 0, 0);
-    if (!edit || !colour ||
-        !PostMessageA(tree.Window(), TVM_ENDEDITLABELNOW, keepText ? FALSE : TRUE, 0))
-        return false;
+    if (!edit || !colour || !PostEnd(tree, edit, end)) return false;
     // A marker posted behind the end of the edit: once the control has
     // taken it, the program's handler has returned, or it has opened a
     // message box, whose own loop takes the marker. The insert mark's colour

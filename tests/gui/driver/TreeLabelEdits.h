@@ -25,11 +25,18 @@ bool PutLabelText(HWND edit, const std::string& text);
 // does; the field's limit applies.
 bool TypeLabelText(HWND edit, const std::string& text);
 
-// Ends the edit, keeping the text (TVM_ENDEDITLABELNOW FALSE) or dropping
-// it. Posted: the program's TVN_ENDLABELEDIT handler may show a message box
-// and return only when it is answered. Returns once the handler has
-// returned or the box it opened is shown; false when neither happened in
-// time.
-bool EndLabelEdit(const RemoteTree& tree, bool keepText = true);
+// How an edit ends: Enter keeps the text and Escape drops it, as a user
+// ends it; the control's own TVM_ENDEDITLABELNOW keeps it too, as the
+// control ends an edit when it loses the focus. (Under Wine a message box
+// shown by the handler of that end takes the focus from the edit field,
+// which ends the edit a second time: the program gets a second
+// TVN_ENDLABELEDIT while the first is still in its handler.)
+enum class LabelEditEnd { kEnterKey, kEscapeKey, kEndMessage };
+
+// Ends the edit. Posted: the program's TVN_ENDLABELEDIT handler may show a
+// message box and return only when it is answered. Returns once the handler
+// has returned or the box it opened is shown; false when neither happened
+// in time.
+bool EndLabelEdit(const RemoteTree& tree, LabelEditEnd end = LabelEditEnd::kEnterKey);
 
 } // namespace gui

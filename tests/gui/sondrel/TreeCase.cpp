@@ -153,9 +153,10 @@ void SondrelTree::ShowOnlyExpanded(const std::vector<std::string>& configuration
     }
 }
 
-std::vector<gui::MessageBoxSeen> SondrelTree::AnswerBoxes(DWORD waitMs) {
+std::vector<gui::MessageBoxSeen> SondrelTree::AnswerBoxes(DWORD firstWaitMs) {
     std::vector<gui::MessageBoxSeen> boxes;
-    while (HWND box = gui::WaitForMessageBox(session().program(), waitMs)) {
+    while (HWND box = gui::WaitForMessageBox(session().program(),
+                                             boxes.empty() ? firstWaitMs : kQuietMs)) {
         boxes.push_back(gui::ReadMessageBox(box));
         session().TakePicture(box);
         if (!gui::AnswerMessageBox(box)) {

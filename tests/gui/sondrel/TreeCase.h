@@ -92,9 +92,9 @@ class SondrelTree : public SondrelCase {
     // Renames through the label editor: puts the text in and ends the
     // edit; the boxes that came, each answered with OK.
     std::vector<gui::MessageBoxSeen> RenameTo(HTREEITEM item, const std::string& text);
-    // Every message box that comes, answered in turn, until none has come
-    // for waitMs.
-    std::vector<gui::MessageBoxSeen> AnswerBoxes(DWORD waitMs = kQuietMs);
+    // Every message box that comes, answered in turn: the first within
+    // firstWaitMs, each later one within kQuietMs of the one before.
+    std::vector<gui::MessageBoxSeen> AnswerBoxes(DWORD firstWaitMs = kQuietMs);
 
     // The tree as text, for failure messages.
     std::string TreeShown() const { return tree_ ? tree_->Describe() : "(no tree)\n"; }

@@ -3,6 +3,7 @@
 // kept; names with the characters SAP's statements and the export cannot
 // carry; the edit field's typing limit; nodes that cannot be renamed.
 #include "Controls.h"
+#include "Keys.h"
 #include "PopupMenus.h"
 #include "TreeCase.h"
 #include "TreeLabelEdits.h"
@@ -82,8 +83,18 @@ TEST_F(SondrelTreeRename, NamedCodeTakesValidNamesAndRefusesOthersWithTheirMessa
     const std::string typed = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123";
     EXPECT_EQ(gui::WindowText(edit), typed);
     session().TakePicture(main());
-    ASSERT_TRUE(gui::EndLabelEdit(tree()));
-    EXPECT_EQ(AnswerBoxes(), Boxes(invalid(typed, tooLong)));
+    // Enter ends the edit: the edit field takes every key, so the dialog's
+    // default button does not see it.
+    ASSERT_TRUE(gui::PressKey(main(), VK_RETURN));
+    EXPECT_EQ(AnswerBoxes(gui::kWindowTimeoutMs), Boxes(invalid(typed, tooLong)));
+    EXPECT_EQ(gui::LabelEditField(tree()), nullptr) << "the edit is still open";
+
+    // Escape drops what was typed.
+    edit = gui::BeginLabelEdit(tree(), item);
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(gui::TypeLabelText(edit, "QQ"));
+    ASSERT_TRUE(gui::EndLabelEdit(tree(), gui::LabelEditEnd::kEscapeKey));
+    EXPECT_EQ(AnswerBoxes(), std::vector<MessageBoxSeen>{});
     EXPECT_EQ(tree().Text(item), "\xC4\xD6\xDC%d");
 
     // The dialog shows the renamed code under its new name.
