@@ -332,7 +332,7 @@ TEST_F(RfcStandin, AnswersADeviceTypeAndTheSystemRole) {
     read.Send("PATYPE", "zswin_a").Table("FIELDS", 103).Table("DEVTYPE", 200);
     ASSERT_EQ(read.Run(connection, "Z_BARCODE_DEVTYPE_READ"), 0);
     EXPECT_EQ(Rows(read.Lines("DEVTYPE"), FieldList(read.Lines("FIELDS"))),
-              (std::vector<std::vector<std::string>>{{"ZSWIN_A", "SAPWIN with the barcode DLL", "SWIN", "4103"}}));
+              (std::vector<std::vector<std::string>>{{"ZSWIN_A", "SAPWIN with the barcode DLL", "SWIN", "4103", "SWINCF", "DEVELOPER"}}));
     RfcCall missing(rfc_);
     missing.Send("PATYPE", "NOPE").Table("FIELDS", 103).Table("DEVTYPE", 200);
     EXPECT_EQ(missing.Run(connection, "Z_BARCODE_DEVTYPE_READ"), 2);
@@ -452,7 +452,7 @@ TEST_F(RfcStandin, ExportsAreCheckedAndWrittenAllOrNone) {
 }
 
 TEST_F(RfcStandin, WrittenControlsAreWhatTheSystemThenHolds) {
-    RfcHandle connection = Open();
+    RfcHandle connection = Open("TYPE=3 ASHOST=sapt01 SYSNR=00 CLIENT=100 USER=barcode PASSWD=Sondrel4");
     RfcCall write(rfc_);
     write.Table("LINES", 255, kZswinExport).Receive("RESULT", 40).Receive("MESSAGE", 220);
     ASSERT_EQ(write.Run(connection, "Z_BARCODE_PRCTL_WRITE"), 0);
@@ -466,6 +466,8 @@ TEST_F(RfcStandin, WrittenControlsAreWhatTheSystemThenHolds) {
                   {"ZSWIN_A", "SBP01", "5", "", "b%C=39,H=25,d="},
                   {"ZSWIN_A", "ZNAME", "5", "", "b%C=128,T=it's,d="},
               }));
+    EXPECT_EQ(ReadTable(connection, "ZBC_DEVTYPES", {"PATYPE", "PACHGNAME"}, "PATYPE = 'ZSWIN_A'"),
+              (std::vector<std::vector<std::string>>{{"ZSWIN_A", "BARCODE"}}));
     rfc_.close(connection);
 }
 

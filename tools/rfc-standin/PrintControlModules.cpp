@@ -46,24 +46,35 @@ std::vector<std::string>* FindRow(Table& table, std::string_view field1, const s
     return nullptr;
 }
 
-bool ApplyCreated(SystemTables& tables, const NewDeviceType& created, std::string& why) {
+// Marks a device type's row with the user whose export changed it.
+void MarkChanged(Table& table, std::vector<std::string>& row, const std::string& user) {
+    int index = table.FieldIndex(schema::kChangedBy);
+    if (index >= 0) row[index] = user.substr(0, table.fields[index].length);
+}
+
+bool ApplyCreated(SystemTables& tables, const NewDeviceType& created, const std::string& user,
+                  std::string& why) {
     Table& table = tables.deviceTypes;
     std::vector<std::string>* row = FindRow(table, schema::kDeviceType, created.name);
     if (row == nullptr) {
         table.rows.emplace_back(table.fields.size());
         row = &table.rows.back();
     }
+    MarkChanged(table, *row, user);
     return Put(table, *row, schema::kDeviceType, created.name, why) &&
            Put(table, *row, schema::kDeviceTypeText, created.text, why) &&
            Put(table, *row, schema::kDriver, created.driver, why) &&
            Put(table, *row, schema::kCodePage, created.codePage, why);
 }
 
-bool ApplyControls(SystemTables& tables, const DeviceTypeControls& type, std::string& why) {
-    if (FindRow(tables.deviceTypes, schema::kDeviceType, type.deviceType) == nullptr) {
+bool ApplyControls(SystemTables& tables, const DeviceTypeControls& type, const std::string& user,
+                   std::string& why) {
+    std::vector<std::string>* deviceType = FindRow(tables.deviceTypes, schema::kDeviceType, type.deviceType);
+    if (deviceType == nullptr) {
         why = "device type " + type.deviceType + " does not exist";
         return false;
     }
+    MarkChanged(tables.deviceTypes, *deviceType, user);
     Table& table = tables.controls;
     int typeField = table.FieldIndex(schema::kControlDeviceType);
     int kindField = table.FieldIndex(schema::kControlKind);
@@ -139,12 +150,12 @@ bool Prepare(Session& session, const CallContext& call, SystemTables& tables, Ca
     }
     std::string why;
     for (const NewDeviceType& created : parsed.batch.created)
-        if (!ApplyCreated(tables, created, why)) {
+        if (!ApplyCreated(tables, created, session.user, why)) {
             result = Answer(call, "ERROR", why, 0);
             return false;
         }
     for (const DeviceTypeControls& type : parsed.batch.deviceTypes)
-        if (!ApplyControls(tables, type, why)) {
+        if (!ApplyControls(tables, type, session.user, why)) {
             result = Answer(call, "ERROR", why, 0);
             return false;
         }

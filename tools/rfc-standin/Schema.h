@@ -13,6 +13,8 @@ inline constexpr std::string_view kDeviceType = "PATYPE";
 inline constexpr std::string_view kDeviceTypeText = "PATEXT";
 inline constexpr std::string_view kDriver = "PADRIVER";
 inline constexpr std::string_view kCodePage = "PACODEPAGE";
+inline constexpr std::string_view kBaseType = "PABASE";
+inline constexpr std::string_view kChangedBy = "PACHGNAME";
 
 inline constexpr std::string_view kPrintControls = "ZBC_PRCTL";
 inline constexpr std::string_view kControlDeviceType = "TYP";
