@@ -4,9 +4,11 @@
 #include "LibrarySearch.h"
 #include "RfcCall.h"
 #include "ScratchDirectory.h"
+#include "catalog/Translate.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -468,6 +470,73 @@ TEST_F(RfcStandin, WrittenControlsAreWhatTheSystemThenHolds) {
               }));
     EXPECT_EQ(ReadTable(connection, "ZBC_DEVTYPES", {"PATYPE", "PACHGNAME"}, "PATYPE = 'ZSWIN_A'"),
               (std::vector<std::vector<std::string>>{{"ZSWIN_A", "BARCODE"}}));
+    rfc_.close(connection);
+}
+
+} // namespace
+
+namespace {
+
+std::string Text(int module, int index) {
+    return GetText(module, index, true);
+}
+
+template <typename... Values> std::string Format(int module, int index, Values... values) {
+    char text[512];
+    std::snprintf(text, sizeof text, GetText(module, index, true), values...);
+    return text;
+}
+
+// What Sondrel's SAP side will send, built from the catalog's names and
+// formats: the stand-in answers each of them.
+TEST_F(RfcStandin, AnswersTheCatalogsModulesTablesAndExportLines) {
+    std::string options = Format(1, 2, "100", "DEVELOPER", "init1234", "/H/gate/H/", "sapt01", 0);
+    RfcHandle connection = Open(options);
+    ASSERT_NE(connection, 0u) << options;
+    RfcCall ping(rfc_);
+    EXPECT_EQ(ping.Run(connection, Text(1, 81)), 0);
+
+    EXPECT_EQ(ReadTable(connection, Text(1, 46), {Text(1, 47), Text(1, 48)}, ""),
+              (std::vector<std::vector<std::string>>{{"HPLJ4", "HP LaserJet 4 (PCL-5)"},
+                                                     {"ZSWIN_A", "SAPWIN with the barcode DLL"}}));
+    std::string selection = Format(1, 32, Text(202, 10).c_str(), "ZSWIN_A") + Text(1, 33) +
+                            Format(1, 32, Text(202, 29).c_str(), "SBP01");
+    EXPECT_EQ(ReadTable(connection, Text(202, 7), {Text(202, 8), Text(202, 9), Text(202, 11)}, selection),
+              (std::vector<std::vector<std::string>>{{"5", "X", "6225433D3339"}}));
+    EXPECT_EQ(ReadTable(connection, Text(202, 6), {Text(202, 28), Text(202, 25), Text(202, 26)},
+                        Format(1, 32, Text(202, 27).c_str(), "HPLJ4")),
+              (std::vector<std::vector<std::string>>{{"ZBC39", "SBP01", "SBS01"}}));
+    std::vector<std::string> barcodeFields;
+    for (int index = 12; index <= 24; ++index) barcodeFields.push_back(Text(202, index));
+    EXPECT_EQ(ReadTable(connection, Text(202, 5), barcodeFields, "").size(), 3u);
+
+    RfcCall device(rfc_);
+    device.Send(Text(1, 50), "ZSWIN_A").Table(Text(1, 23), 103).Table(Text(1, 45), 200);
+    ASSERT_EQ(device.Run(connection, Text(1, 49)), 0);
+    std::vector<Field> fields = FieldList(device.Lines(Text(1, 23)));
+    ASSERT_EQ(fields.size(), 6u);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(fields[i].name, Text(1, 51 + i));
+
+    RfcCall role(rfc_);
+    role.Receive(Text(1, 76), 25);
+    ASSERT_EQ(role.Run(connection, Text(1, 77)), 0);
+    EXPECT_NE(role.Received(Text(1, 76)), Text(1, 78));
+
+    const std::vector<std::string> lines = {
+        Format(202, 38, "ZLAB"), Format(202, 39, "Lab printers"), Text(202, 40), Text(202, 41),
+        Format(202, 70, "ZLAB"), Format(202, 71, "ZLAB"), Format(205, 1, 1, "SBP01", "5", " "),
+        Format(205, 7, "C=39,d=")};
+    const int modules[] = {65, 73};
+    const int answers[] = {72, 75};
+    for (int step = 0; step < 2; ++step) {
+        RfcCall call(rfc_);
+        call.Table(Text(1, 66), static_cast<unsigned>(std::stoul(Text(1, 67))), lines);
+        call.Receive(Text(1, 68), 40).Receive(Text(1, 69), 220).Receive(Text(1, 70), 6);
+        ASSERT_EQ(call.Run(connection, Text(1, modules[step])), 0);
+        EXPECT_EQ(call.Received(Text(1, 68)), Text(1, answers[step])) << call.Received(Text(1, 69));
+    }
+    EXPECT_EQ(ReadTable(connection, Text(202, 7), {Text(202, 11)}, Format(1, 32, Text(202, 10).c_str(), "ZLAB")),
+              (std::vector<std::vector<std::string>>{{"b%C=39,d="}}));
     rfc_.close(connection);
 }
 
