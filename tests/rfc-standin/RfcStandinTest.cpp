@@ -193,7 +193,9 @@ TEST_F(RfcStandin, ReadsTablesByFieldsAndSelection) {
         {"ZBC_PRTBARC", {"TDBARCODE", "TDBCPRA", "TDBCSUF"}, "tdprinter eq 'ZSWIN_A'", 0,
          {{"ZBC39", "SBP01", "SBS01"}, {"ZBC128", "SBP02", "SBS01"}}},
         {"ZBC_DEVTYPES", {"PATYPE", "PATEXT"}, "", 0,
-         {{"HPLJ4", "HP LaserJet 4 (PCL-5)"}, {"ZSWIN_A", "SAPWIN with the barcode DLL"}}},
+         {{"HPLJ4", "HP LaserJet 4 (PCL-5)"},
+          {"ZSWIN_A", "SAPWIN with the barcode DLL"},
+          {"SAPWIN", "SAPWIN: Windows printing through SAPlpd"}}},
         {"ZBC_DEVTYPES", {"PATYPE"}, "", 1, {{"HPLJ4"}}},
         {"TFO05", {"TDBARCODE", "TDBCSIZE", "TDBCUPWARD", "TDBARCROT"}, "TDBARCTYPE = 'UNDEF'", 0,
          {{"ZBQR", "25,00", "X", "090"}}},
@@ -228,7 +230,7 @@ TEST_F(RfcStandin, FieldListAndLinesFollowTheCallersTables) {
         EXPECT_EQ(fields[1].offset, *test.delimiter == '|' ? 9u : 8u);
         EXPECT_EQ(fields[1].length, 4u);
         EXPECT_EQ(fields[1].type, 'C');
-        ASSERT_EQ(call.Lines("DATA").size(), 2u);
+        ASSERT_EQ(call.Lines("DATA").size(), 3u);
         EXPECT_EQ(call.Lines("DATA")[0], test.firstLine);
     }
     // Without a field list every field comes, in the table's order; NO_DATA
@@ -400,6 +402,9 @@ TEST_F(RfcStandin, ExportsAreCheckedAndWrittenAllOrNone) {
         {"new names outside the customer namespace", "", {"CREATE TEST"}, "ERROR", 0, "ERROR", false},
         {"an unknown device type", "", {"DEVTYPE NOPE", "PRCTL 1 A 5 ' '", "VALUE 'b%'"}, "ERROR", 0,
          "ERROR", false},
+        {"an unknown base", "", {"CREATE ZNEW", "BASE NOPE"}, "ERROR", 0, "ERROR", false},
+        {"a base after the device type's controls", "", {"CREATE ZNEW", "DEVTYPE ZNEW", "BASE SAPWIN"},
+         "ERROR", 0, "ERROR", false},
         {"a byte that is not ASCII", "", {"DEVTYPE ZSWIN_A", "PRCTL 1 A 5 ' '", "VALUE 'b%C=39\xC3\xA9'"},
          "ERROR", 0, "ERROR", false},
         {"a value of 81 characters", "",
@@ -496,9 +501,8 @@ TEST_F(RfcStandin, AnswersTheCatalogsModulesTablesAndExportLines) {
     RfcCall ping(rfc_);
     EXPECT_EQ(ping.Run(connection, Text(1, 81)), 0);
 
-    EXPECT_EQ(ReadTable(connection, Text(1, 46), {Text(1, 47), Text(1, 48)}, ""),
-              (std::vector<std::vector<std::string>>{{"HPLJ4", "HP LaserJet 4 (PCL-5)"},
-                                                     {"ZSWIN_A", "SAPWIN with the barcode DLL"}}));
+    EXPECT_EQ(ReadTable(connection, Text(1, 46), {Text(1, 47)}, ""),
+              (std::vector<std::vector<std::string>>{{"HPLJ4"}, {"ZSWIN_A"}, {"SAPWIN"}}));
     std::string selection = Format(1, 32, Text(202, 10).c_str(), "ZSWIN_A") + Text(1, 33) +
                             Format(1, 32, Text(202, 29).c_str(), "SBP01");
     EXPECT_EQ(ReadTable(connection, Text(202, 7), {Text(202, 8), Text(202, 9), Text(202, 11)}, selection),
@@ -523,7 +527,7 @@ TEST_F(RfcStandin, AnswersTheCatalogsModulesTablesAndExportLines) {
     EXPECT_NE(role.Received(Text(1, 76)), Text(1, 78));
 
     const std::vector<std::string> lines = {
-        Format(202, 38, "ZLAB"), Format(202, 39, "Lab printers"), Text(202, 40), Text(202, 41),
+        Format(202, 38, "ZLAB"), Format(202, 39, "Lab printers"), Text(202, 40), Text(202, 41), Text(202, 42),
         Format(202, 70, "ZLAB"), Format(202, 71, "ZLAB"), Format(205, 1, 1, "SBP01", "5", " "),
         Format(205, 7, "C=39,d=")};
     const int modules[] = {65, 73};
@@ -537,6 +541,10 @@ TEST_F(RfcStandin, AnswersTheCatalogsModulesTablesAndExportLines) {
     }
     EXPECT_EQ(ReadTable(connection, Text(202, 7), {Text(202, 11)}, Format(1, 32, Text(202, 10).c_str(), "ZLAB")),
               (std::vector<std::vector<std::string>>{{"b%C=39,d="}}));
+    // The new device type took its base's barcode assignments.
+    EXPECT_EQ(ReadTable(connection, Text(202, 6), {Text(202, 28), Text(202, 25)},
+                        Format(1, 32, Text(202, 27).c_str(), "ZLAB")),
+              (std::vector<std::vector<std::string>>{{"ZBC39", "SBP01"}, {"ZBC128", "SBP02"}, {"ZBQR", "SBP03"}}));
     rfc_.close(connection);
 }
 

@@ -67,7 +67,7 @@ class Parser {
         std::size_t words;
         std::string (Parser::*parse)(const std::vector<Word>&);
     };
-    static const std::array<Keyword, 8> kKeywords;
+    static const std::array<Keyword, 9> kKeywords;
 
     std::string ExpectNoValue() const { return pendingValue_ ? "PRCTL without VALUE" : std::string(); }
 
@@ -76,7 +76,7 @@ class Parser {
         std::string name = Upper(words[1].text);
         if (!IsName(name, kDeviceTypeLength)) return "device type name \"" + words[1].text + "\" is not valid";
         if (name[0] != 'Y' && name[0] != 'Z') return "a new device type begins with Y or Z";
-        batch_.created.push_back({name, "", "", ""});
+        batch_.created.push_back({name, "", "", "", ""});
         inCreate_ = true;
         return {};
     }
@@ -96,6 +96,10 @@ class Parser {
     }
     std::string CodePage(const std::vector<Word>& words) {
         return CreatedAttribute(&NewDeviceType::codePage, words[1], IsDigits(words[1].text, kCodePageLength));
+    }
+    std::string BaseType(const std::vector<Word>& words) {
+        std::string name = Upper(words[1].text);
+        return CreatedAttribute(&NewDeviceType::baseType, Word{name, false}, IsName(name, kDeviceTypeLength));
     }
     std::string DeviceType(const std::vector<Word>& words) {
         if (std::string e = ExpectNoValue(); !e.empty()) return e;
@@ -146,11 +150,12 @@ class Parser {
     bool inCreate_ = false; // TEXT, DRIVER and CODEPAGE follow a CREATE
 };
 
-const std::array<Parser::Keyword, 8> Parser::kKeywords{{
+const std::array<Parser::Keyword, 9> Parser::kKeywords{{
     {"CREATE", 2, &Parser::Create},
     {"TEXT", 2, &Parser::Text},
     {"DRIVER", 2, &Parser::Driver},
     {"CODEPAGE", 2, &Parser::CodePage},
+    {"BASE", 2, &Parser::BaseType},
     {"DEVTYPE", 2, &Parser::DeviceType},
     {"CLEAR", 3, &Parser::Clear},
     {"PRCTL", 5, &Parser::PrintControl},

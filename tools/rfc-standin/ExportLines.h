@@ -4,6 +4,8 @@
 //   TEXT 'Barcodes of the lab'   its text (40 characters)
 //   DRIVER SWIN                  its printer driver (4)
 //   CODEPAGE 1100                its character set (4 digits)
+//   BASE SAPWIN                  the device type it is copied from: its
+//                                barcode assignments become the new type's
 //   DEVTYPE ZSWIN_A              the device type the controls below belong to
 //   CLEAR ZSWIN_A 5              its print controls of kind 5 are replaced
 //   PRCTL 1 SBP01 5 ' '          index, name (30), kind (1), hexadecimal flag
@@ -22,6 +24,7 @@ struct NewDeviceType {
     std::string text;
     std::string driver;
     std::string codePage;
+    std::string baseType; // empty: copied from none
 };
 
 struct PrintControlLine {

@@ -16,8 +16,10 @@ namespace {
 struct SystemTables {
     std::filesystem::path deviceTypesPath;
     std::filesystem::path controlsPath;
+    std::filesystem::path assignmentsPath;
     Table deviceTypes;
     Table controls;
+    Table assignments;
 };
 
 // Sets row[field] when the table has the field and the value fits it.
@@ -46,6 +48,31 @@ std::vector<std::string>* FindRow(Table& table, std::string_view field1, const s
     return nullptr;
 }
 
+// A copied device type takes its base's barcode assignments, unless it has
+// assignments of its own already.
+bool CopyAssignments(SystemTables& tables, const std::string& base, const std::string& type,
+                     std::string& why) {
+    if (FindRow(tables.deviceTypes, schema::kDeviceType, base) == nullptr) {
+        why = "base device type " + base + " does not exist";
+        return false;
+    }
+    Table& table = tables.assignments;
+    int field = table.FieldIndex(schema::kAssignmentDeviceType);
+    if (field < 0) {
+        why = "table ZBC_PRTBARC has no field TDPRINTER";
+        return false;
+    }
+    if (FindRow(table, schema::kAssignmentDeviceType, type) != nullptr) return true;
+    std::vector<std::vector<std::string>> copies;
+    for (const auto& row : table.rows)
+        if (row[field] == base) {
+            copies.push_back(row);
+            copies.back()[field] = type;
+        }
+    table.rows.insert(table.rows.end(), copies.begin(), copies.end());
+    return true;
+}
+
 // Marks a device type's row with the user whose export changed it.
 void MarkChanged(Table& table, std::vector<std::string>& row, const std::string& user) {
     int index = table.FieldIndex(schema::kChangedBy);
@@ -61,10 +88,13 @@ bool ApplyCreated(SystemTables& tables, const NewDeviceType& created, const std:
         row = &table.rows.back();
     }
     MarkChanged(table, *row, user);
-    return Put(table, *row, schema::kDeviceType, created.name, why) &&
-           Put(table, *row, schema::kDeviceTypeText, created.text, why) &&
-           Put(table, *row, schema::kDriver, created.driver, why) &&
-           Put(table, *row, schema::kCodePage, created.codePage, why);
+    if (!Put(table, *row, schema::kDeviceType, created.name, why) ||
+        !Put(table, *row, schema::kDeviceTypeText, created.text, why) ||
+        !Put(table, *row, schema::kDriver, created.driver, why) ||
+        !Put(table, *row, schema::kCodePage, created.codePage, why) ||
+        !Put(table, *row, schema::kBaseType, created.baseType, why))
+        return false;
+    return created.baseType.empty() || CopyAssignments(tables, created.baseType, created.name, why);
 }
 
 bool ApplyControls(SystemTables& tables, const DeviceTypeControls& type, const std::string& user,
@@ -134,8 +164,10 @@ bool Prepare(Session& session, const CallContext& call, SystemTables& tables, Ca
     }
     tables.deviceTypesPath = session.directory / (std::string(schema::kDeviceTypes) + ".tbl");
     tables.controlsPath = session.directory / (std::string(schema::kPrintControls) + ".tbl");
+    tables.assignmentsPath = session.directory / (std::string(schema::kAssignments) + ".tbl");
     for (auto [path, table] : {std::pair{&tables.deviceTypesPath, &tables.deviceTypes},
-                               std::pair{&tables.controlsPath, &tables.controls}}) {
+                               std::pair{&tables.controlsPath, &tables.controls},
+                               std::pair{&tables.assignmentsPath, &tables.assignments}}) {
         TableFileResult file = ReadTableFile(*path);
         if (file.state == TableFileState::Missing) {
             result = Raised("TABLE_NOT_AVAILABLE",
@@ -197,19 +229,23 @@ CallResult WritePrintControlsModule(Session& session, const CallContext& call) {
     CallResult result;
     ExportParse parsed;
     if (!Prepare(session, call, tables, result, parsed)) return result;
-    bool staged = StageTableFile(tables.deviceTypesPath, tables.deviceTypes) &&
-                  StageTableFile(tables.controlsPath, tables.controls);
+    const std::pair<const std::filesystem::path*, const Table*> changed[] = {
+        {&tables.controlsPath, &tables.controls},
+        {&tables.assignmentsPath, &tables.assignments},
+        {&tables.deviceTypesPath, &tables.deviceTypes}};
+    bool staged = true;
+    for (auto [path, table] : changed) staged = staged && StageTableFile(*path, *table);
     bool breaks = session.profile.breakFunction == "Z_BARCODE_PRCTL_WRITE";
     if (!staged || breaks) {
-        DropStagedFile(tables.deviceTypesPath);
-        DropStagedFile(tables.controlsPath);
+        for (auto [path, table] : changed) DropStagedFile(*path);
         return breaks ? BrokenConnection(session) : SystemFailure("The tables could not be written");
     }
-    // Both tables are staged before either is replaced, so only a failing
+    // Every table is staged before any is replaced, so only a failing
     // rename, and no content of the export, can part them.
-    if (!CommitStagedFile(tables.controlsPath) || !CommitStagedFile(tables.deviceTypesPath)) {
-        DropStagedFile(tables.deviceTypesPath);
-        DropStagedFile(tables.controlsPath);
+    bool committed = true;
+    for (auto [path, table] : changed) committed = committed && CommitStagedFile(*path);
+    if (!committed) {
+        for (auto [path, table] : changed) DropStagedFile(*path);
         return SystemFailure("The tables could not be replaced");
     }
     return Answer(call, "WRITTEN",

@@ -23,6 +23,9 @@ inline constexpr std::string_view kControlKind = "KIND";
 inline constexpr std::string_view kControlHex = "HEX";
 inline constexpr std::string_view kControlValue = "DAT";
 
+inline constexpr std::string_view kAssignments = "ZBC_PRTBARC";
+inline constexpr std::string_view kAssignmentDeviceType = "TDPRINTER";
+
 // The layout of a FIELDS line of the table-reading module: name, offset,
 // length, type and text of a field.
 struct FieldsColumn {
