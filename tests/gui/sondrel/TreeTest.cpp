@@ -9,6 +9,8 @@
 namespace sondrel {
 namespace {
 
+inline constexpr int kHeightEdit = 106;
+
 TEST_F(SondrelTree, ShowsTheConfigurationsAndTheDefinitionsOfThePredefinedTree) {
     ASSERT_NE(OpenWithStartMode(kPredefinedRadio), nullptr);
     ASSERT_TRUE(tree().Usable()) << "no tree control 169 to read";
@@ -85,6 +87,34 @@ TEST_F(SondrelTree, SelectingANamedCodeLoadsItsCommandAndTitle) {
         EXPECT_EQ(tree().Image(item), kNamedCodeImage) << code.name;
     }
     ExpectPicture();
+    ExitCleanly();
+}
+
+// Once a named code is shown, what the user changes in the dialog is
+// stored into it, also into one of the read-only "Predefined": it is there
+// when the named code is selected again.
+TEST_F(SondrelTree, ChangesInTheDialogAreStoredInTheShownNamedCode) {
+    ASSERT_NE(OpenWithStartMode(kPredefinedRadio), nullptr);
+    ASSERT_TRUE(tree().Usable());
+    const std::vector<std::string> names = PredefinedNamedCodeNames();
+    for (const std::string& config : {EditableConfiguration(), PredefinedConfiguration()}) {
+        HTREEITEM changed = NamedCode(config, names[0]);
+        HTREEITEM other = NamedCode(config, names[1]);
+        ASSERT_TRUE(changed && other) << TreeShown();
+        ASSERT_TRUE(tree().Select(changed));
+        ASSERT_TRUE(gui::SetControlText(main(), kHeightEdit, "33"));
+        const std::string shown = gui::ControlText(main(), kCommandEdit).value_or("");
+        EXPECT_NE(shown.find(",H=33,"), std::string::npos) << shown;
+        EXPECT_EQ(tree().Image(changed), kNamedCodeModifiedImage) << config;
+        EXPECT_EQ(tree().Image(Configuration(config)), kConfigModifiedImage) << config;
+
+        ASSERT_TRUE(tree().Select(other));
+        EXPECT_EQ(gui::ControlText(main(), kCommandEdit).value_or("").find(",H=33,"),
+                  std::string::npos)
+            << "the other named code took the change";
+        ASSERT_TRUE(tree().Select(changed));
+        EXPECT_EQ(gui::ControlText(main(), kCommandEdit), shown) << config;
+    }
     ExitCleanly();
 }
 
