@@ -24,7 +24,9 @@ HWND WaitForPopupMenu(const Program& program, DWORD timeoutMs = kWindowTimeoutMs
 // program's handler returns only when the menu has closed.
 bool RequestContextMenu(HWND window);
 // Asks for the context menu at a point of the screen, as the system asks a
-// window after a right click there (WM_CONTEXTMENU with that point).
+// window after a right click there (WM_CONTEXTMENU with that point). Under
+// Wine a right click through SendInput (ClickAt) on a tree view opens no
+// menu, so cases ask with this.
 bool RequestContextMenuAt(HWND window, POINT screen);
 
 // Chooses the item at position among the items that are not separators
