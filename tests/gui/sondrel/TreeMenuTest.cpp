@@ -14,7 +14,7 @@ namespace {
 
 // Positions in the menus, separators not counted.
 constexpr int kCopyItem = 0, kRenameItem = 1, kDeleteItem = 2;
-constexpr int kConfigCreateNewItem = 3;
+constexpr int kConfigCreateNewItem = 3, kConfigNewNamedCodeItem = 4;
 
 class SondrelTreeMenu : public SondrelTree {
   protected:
@@ -167,6 +167,34 @@ TEST_F(SondrelTreeMenu, EmptySpaceOffersOnlyCreateNewConfigAndReadOnlyNodesNothi
     EXPECT_TRUE(Has(TopLevel(), nextNames[2])) << TreeShown();
     EXPECT_EQ(tree().Children(Configuration(nextNames[2])).size(), 0u);
     ExpectPicture();
+    ExitCleanly();
+}
+
+// A configuration's Delete takes only its item away: the configuration
+// stays in the tree list and comes back when the view is filled again.
+// "New Named Code" does nothing.
+TEST_F(SondrelTreeMenu, ConfigurationDeleteRemovesOnlyItsItemAndNewNamedCodeDoesNothing) {
+    ASSERT_NE(OpenWithStartMode(kPredefinedRadio), nullptr);
+    ASSERT_TRUE(tree().Usable());
+    const std::string editable = EditableConfiguration();
+    const std::string before = TreeShown();
+
+    ASSERT_TRUE(tree().Select(Configuration(editable)));
+    HWND menu = MenuOfSelected();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(gui::ChoosePopupMenuItem(menu, kConfigNewNamedCodeItem));
+    EXPECT_EQ(TreeShown(), before) << "New Named Code changed the tree";
+
+    menu = MenuOfSelected();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(gui::ChoosePopupMenuItem(menu, kDeleteItem));
+    EXPECT_EQ(Configuration(editable), nullptr) << TreeShown();
+    EXPECT_EQ(TopLevel(), (std::vector<std::string>{DefaultValuesConfiguration(),
+                                                    PredefinedConfiguration()}));
+
+    ASSERT_NO_FATAL_FAILURE(ShowTab(kDefinitionsTab));
+    ASSERT_NO_FATAL_FAILURE(ShowTab(kConfigurationsTab));
+    EXPECT_EQ(TreeShown(), before) << "the deleted configuration did not come back";
     ExitCleanly();
 }
 
