@@ -104,6 +104,10 @@ void LoadSizesAndOptions(TestSettings& s, const CommandItems& items) {
     s.extraDotsGap = items.Number("ADS", 0);
     s.extraDotsBar = items.Number("ADB", 0);
     s.ratioIndex = RatioIndexOf(items.Number("RA", 20));
+    // The builder writes "KB=3" only while kill blanks is set: reading it
+    // back makes a stored command rebuild as it was, so that showing a
+    // named code does not mark it changed.
+    s.killBlanks = items.Number("KB", 0) > 0 ? 1 : 0;
 }
 
 // The compact form "Z=aacrgbo" that the builder writes for most linear

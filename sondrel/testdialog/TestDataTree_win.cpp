@@ -150,6 +150,12 @@ void CTestData::OnTreeBeginDrag(NMHDR* header, LRESULT*) {
     treeControl_.OnBeginDrag(*reinterpret_cast<const NMTREEVIEWA*>(header));
 }
 
+// Handled here, so that the control does not ask for its menu a second time.
+void CTestData::OnTreeRightClick(NMHDR*, LRESULT* result) {
+    treeControl_.OnRightClick();
+    *result = TRUE;
+}
+
 void CTestData::OnTreeCustomDraw(NMHDR* header, LRESULT* result) {
     *result = treeControl_.OnCustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(header));
 }

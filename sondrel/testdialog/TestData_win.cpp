@@ -146,6 +146,7 @@ const NotifyRoutes& CTestData::Notifications() const {
         Route(IDC_TREE, TVN_BEGINDRAGA, &CTestData::OnTreeBeginDrag),
         Route(IDC_TREE, TVN_BEGINDRAGW, &CTestData::OnTreeBeginDrag),
         Route(IDC_TREE, NM_CUSTOMDRAW, &CTestData::OnTreeCustomDraw),
+        Route(IDC_TREE, NM_RCLICK, &CTestData::OnTreeRightClick),
     };
     return Routes(routes);
 }

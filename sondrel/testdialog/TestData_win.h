@@ -102,6 +102,7 @@ class CTestData : public CDialog, private TreeHost {
     void OnTreeEndLabelEdit(NMHDR* header, LRESULT* result);
     void OnTreeBeginDrag(NMHDR* header, LRESULT* result);
     void OnTreeCustomDraw(NMHDR* header, LRESULT* result);
+    void OnTreeRightClick(NMHDR* header, LRESULT* result);
     void StoreCommandInShownNamedCode();
     // TreeHost: what the tree's nodes ask of the dialog.
     void ShowNamedCode(CNamedCodeTreeElement& node) override;

@@ -70,8 +70,9 @@ int DataMatrixControlCharValue(const std::string& text);
 
 // The inverse, for a stored command: false (nothing changed) when "VS" is
 // present with a value other than 1, or the text is null. A key the text
-// does not hold gives its default; the test data, the DPI, kill blanks, the
-// Data Matrix, MaxiCode and FNC1 settings are not read. Everything from the
+// does not hold gives its default (kill blanks: off, as the builder leaves
+// "KB=" out then); the test data, the DPI, the Data Matrix, MaxiCode and
+// FNC1 settings are not read. Everything from the
 // data key ("D=" or "d=") on is data, not settings.
 bool LoadFromCommandString(TestSettings& s, const char* text);
 

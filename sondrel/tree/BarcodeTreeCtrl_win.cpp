@@ -158,8 +158,10 @@ BOOL CBarcodeTreeCtrl::OnBeginLabelEdit(const NMTVDISPINFOA& info) {
 
 void CBarcodeTreeCtrl::OnEndLabelEdit(const NMTVDISPINFOA& info) {
     CTreeElement* node = reinterpret_cast<CTreeElement*>(info.item.lParam);
-    if (!node || !info.item.pszText || !context_) return;
+    if (!node || !info.item.pszText || !context_ || endingLabelEdit_) return;
+    endingLabelEdit_ = true;
     EndLabelEdit(*node, AsTreeItem(info.item.hItem), info.item.pszText, *context_);
+    endingLabelEdit_ = false;
 }
 
 LRESULT CBarcodeTreeCtrl::OnCustomDraw(NMTVCUSTOMDRAW& draw) const {
@@ -179,11 +181,16 @@ LRESULT CBarcodeTreeCtrl::OnCustomDraw(NMTVCUSTOMDRAW& draw) const {
     return CDRF_DODEFAULT;
 }
 
+// Out of a read-only configuration a node may only be copied. Whether Ctrl
+// is held is asked at the drop, where the mouse message says so, not at
+// the start: the user may press Ctrl while dragging, and Wine keeps the key
+// state of an input it did not see from the X server only in the messages.
 void CBarcodeTreeCtrl::OnBeginDrag(const NMTREEVIEWA& info) {
     CTreeElement* node = reinterpret_cast<CTreeElement*>(info.itemNew.lParam);
-    if (!node || !CanStartDrag(*node, CtrlHeld())) return;
+    if (!node || !CanStartDrag(*node, /*ctrlHeld=*/true)) return;
     dragging_ = true;
     dragNode_ = node;
+    lastDragPoint_ = info.ptDrag;
     dragImage_ = TreeView_CreateDragImage(tree_, info.itemNew.hItem);
     if (dragImage_) {
         ImageList_BeginDrag(dragImage_, 0, 0, 0);
@@ -224,9 +231,14 @@ void CBarcodeTreeCtrl::OnContextMenu(LPARAM screenPoint) {
     ShowContextMenuFor(menuNode_, *this, TreePoint{point.x, point.y});
 }
 
+void CBarcodeTreeCtrl::OnRightClick() {
+    OnContextMenu(static_cast<LPARAM>(GetMessagePos()));
+}
+
 // --- Drag and drop ---
 
 void CBarcodeTreeCtrl::DragTo(POINT client) {
+    lastDragPoint_ = client;
     if (dragImage_) ImageList_DragMove(client.x, client.y);
     HTREEITEM target = ItemAt(client);
     if (dragImage_) ImageList_DragShowNolock(FALSE);
@@ -234,10 +246,9 @@ void CBarcodeTreeCtrl::DragTo(POINT client) {
     if (dragImage_) ImageList_DragShowNolock(TRUE);
 }
 
+// The cursor is where the last mouse move of the drag put it.
 void CBarcodeTreeCtrl::ScrollWhileDragging() {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    ScreenToClient(tree_, &cursor);
+    const POINT cursor = lastDragPoint_;
     RECT area{};
     GetClientRect(tree_, &area);
     HTREEITEM highlight = nullptr;

@@ -39,6 +39,8 @@ class CBarcodeTreeCtrl : public TreeView {
     void OnEndLabelEdit(const NMTVDISPINFOA& info);
     void OnBeginDrag(const NMTREEVIEWA& info);
     LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw) const;
+    // A right click (NM_RCLICK): the menu at the cursor.
+    void OnRightClick();
 
     // TreeView.
     TreeItem InsertItem(TreeItem parent, const std::string& text, int image, int selectedImage,
@@ -76,8 +78,12 @@ class CBarcodeTreeCtrl : public TreeView {
     // The node and item under the open context menu.
     CTreeElement* menuNode_ = nullptr;
     TreeItem menuItem_ = kNoItem;
+    // Set while a label edit's end is handled: a message box of the refusal
+    // takes the focus from the edit, which would end the edit a second time.
+    bool endingLabelEdit_ = false;
     // The drag in progress.
     bool dragging_ = false;
     CTreeElement* dragNode_ = nullptr;
+    POINT lastDragPoint_{};
     HIMAGELIST dragImage_ = nullptr;
 };

@@ -219,7 +219,8 @@ TEST(TestSettingsTest, LoadedSettingsRebuildTheCommand) {
             change(s);
             const std::string command = BuildCommandString(s, &fields);
             TestSettings loaded = Defaults("Code 39");
-            loaded.commonDpi = s.commonDpi, loaded.killBlanks = s.killBlanks;
+            // Kill blanks comes back from "KB=", whatever the dialog held.
+            loaded.commonDpi = s.commonDpi, loaded.killBlanks = !s.killBlanks;
             loaded.dmEncoding = s.dmEncoding, loaded.dmFormat = s.dmFormat;
             loaded.dmControlChar = s.dmControlChar, loaded.dmMargin = s.dmMargin;
             loaded.fnc1 = s.fnc1;
