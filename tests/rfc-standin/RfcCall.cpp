@@ -28,8 +28,8 @@ RfcCall& RfcCall::SendNumber(const std::string& name, int value) {
 RfcCall& RfcCall::Receive(const std::string& name, unsigned length) {
     const std::string& stored = names_.emplace_back(name);
     std::string& buffer = buffers_.emplace_back(length, '?');
-    importing_.push_back({stored.c_str(), static_cast<unsigned>(stored.size()), kRfcTypeChar, length,
-                          buffer.data()});
+    importing_.push_back({stored.c_str(), static_cast<unsigned>(stored.size()), kRfcTypeChar,
+                          length, buffer.data()});
     return *this;
 }
 
@@ -42,8 +42,8 @@ RfcCall& RfcCall::Table(const std::string& name, unsigned lineLength,
         std::memset(buffer, ' ', lineLength);
         std::memcpy(buffer, line.data(), std::min<std::size_t>(line.size(), lineLength));
     }
-    tables_.push_back({stored.c_str(), static_cast<unsigned>(stored.size()), kRfcTypeChar, lineLength,
-                       handle, 0, 0});
+    tables_.push_back({stored.c_str(), static_cast<unsigned>(stored.size()), kRfcTypeChar,
+                       lineLength, handle, 0, 0});
     return *this;
 }
 

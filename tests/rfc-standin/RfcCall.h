@@ -26,7 +26,7 @@ class RfcCall {
     int Run(RfcHandle connection, const std::string& function);
 
     const std::string& Exception() const { return exception_; }
-    std::string Received(const std::string& name) const; // trailing blanks removed
+    std::string Received(const std::string& name) const;           // trailing blanks removed
     std::vector<std::string> Lines(const std::string& name) const; // whole lines
     RfcTableHandle Handle(const std::string& name) const;
 

@@ -40,7 +40,8 @@ struct Field {
 std::vector<Field> FieldList(const std::vector<std::string>& lines) {
     std::vector<Field> fields;
     for (const std::string& line : lines)
-        fields.push_back({Trimmed(line.substr(0, 30)), static_cast<unsigned>(std::stoul(line.substr(30, 6))),
+        fields.push_back({Trimmed(line.substr(0, 30)),
+                          static_cast<unsigned>(std::stoul(line.substr(30, 6))),
                           static_cast<unsigned>(std::stoul(line.substr(36, 6))), line[42]});
     return fields;
 }
@@ -51,7 +52,8 @@ std::vector<std::vector<std::string>> Rows(const std::vector<std::string>& lines
     std::vector<std::vector<std::string>> rows;
     for (const std::string& line : lines) {
         std::vector<std::string> values;
-        for (const Field& field : fields) values.push_back(Trimmed(line.substr(field.offset, field.length)));
+        for (const Field& field : fields)
+            values.push_back(Trimmed(line.substr(field.offset, field.length)));
         rows.push_back(values);
     }
     return rows;
@@ -62,7 +64,8 @@ std::string FileText(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-constexpr const char* kLogon = "TYPE=3 ASHOST=sapt01 SYSNR=00 CLIENT=100 USER=developer PASSWD=init1234 LANG=E";
+constexpr const char* kLogon =
+    "TYPE=3 ASHOST=sapt01 SYSNR=00 CLIENT=100 USER=developer PASSWD=init1234 LANG=E";
 
 class RfcStandin : public testing::Test {
   protected:
@@ -83,9 +86,7 @@ class RfcStandin : public testing::Test {
 
     fs::path System() const { return fs::path(scratch_.Path()) / "sapt01"; }
 
-    void SetProfile(const std::string& text) {
-        std::ofstream(System() / "system.ini") << text;
-    }
+    void SetProfile(const std::string& text) { std::ofstream(System() / "system.ini") << text; }
 
     RfcHandle Open(const std::string& options = kLogon) {
         RfcErrorInfoEx error{};
@@ -95,10 +96,12 @@ class RfcStandin : public testing::Test {
     // RFC_READ_TABLE's rows, cut by its field list.
     std::vector<std::vector<std::string>> ReadTable(RfcHandle connection, const std::string& table,
                                                     const std::vector<std::string>& fields,
-                                                    const std::string& selection, int rowCount = 0) {
+                                                    const std::string& selection,
+                                                    int rowCount = 0) {
         RfcCall call(rfc_);
         call.Send("QUERY_TABLE", table).Send("DELIMITER", " ").SendNumber("ROWCOUNT", rowCount);
-        call.Table("OPTIONS", 72, selection.empty() ? std::vector<std::string>{} : std::vector{selection});
+        call.Table("OPTIONS", 72,
+                   selection.empty() ? std::vector<std::string>{} : std::vector{selection});
         call.Table("FIELDS", 103, fields).Table("DATA", 512);
         EXPECT_EQ(call.Run(connection, "RFC_READ_TABLE"), 0) << call.Exception();
         return Rows(call.Lines("DATA"), FieldList(call.Lines("FIELDS")));
@@ -120,17 +123,24 @@ TEST_F(RfcStandin, OpensOnlyWithTheRightLogonAndReportsWhyNot) {
         std::string messageStart;
     } cases[] = {
         {kLogon, 0, ""},
-        {"TYPE=3 ASHOST=/H/gate.example/S/3299/H/SAPT01 SYSNR=00 CLIENT=100 USER=BARCODE PASSWD=Sondrel4", 0, ""},
-        {"TYPE=3 MSHOST=sapt01 R3NAME=T01 GROUP=PUBLIC CLIENT=100 USER=DEVELOPER PASSWD=init1234", 0, ""},
-        {"TYPE=3 MSHOST=sapt01 R3NAME=X01 GROUP=PUBLIC CLIENT=100 USER=DEVELOPER PASSWD=init1234", 102,
-         "Message server of sapt01 serves no system"},
-        {"TYPE=3 ASHOST=sapt01 SYSNR=00 CLIENT=100 USER=DEVELOPER PASSWD=INIT1234", 103, "Name or password"},
-        {"TYPE=3 ASHOST=sapt01 SYSNR=00 CLIENT=100 USER=NOBODY PASSWD=init1234", 103, "Name or password"},
+        {"TYPE=3 ASHOST=/H/gate.example/S/3299/H/SAPT01 SYSNR=00 CLIENT=100 USER=BARCODE "
+         "PASSWD=Sondrel4",
+         0, ""},
+        {"TYPE=3 MSHOST=sapt01 R3NAME=T01 GROUP=PUBLIC CLIENT=100 USER=DEVELOPER PASSWD=init1234",
+         0, ""},
+        {"TYPE=3 MSHOST=sapt01 R3NAME=X01 GROUP=PUBLIC CLIENT=100 USER=DEVELOPER PASSWD=init1234",
+         102, "Message server of sapt01 serves no system"},
+        {"TYPE=3 ASHOST=sapt01 SYSNR=00 CLIENT=100 USER=DEVELOPER PASSWD=INIT1234", 103,
+         "Name or password"},
+        {"TYPE=3 ASHOST=sapt01 SYSNR=00 CLIENT=100 USER=NOBODY PASSWD=init1234", 103,
+         "Name or password"},
         {"TYPE=3 ASHOST=sapt01 SYSNR=00 CLIENT=100 USER= PASSWD=", 103, "Name or password"},
-        {"TYPE=3 ASHOST=sapt01 SYSNR=00 CLIENT=200 USER=DEVELOPER PASSWD=init1234", 103, "Client 200"},
+        {"TYPE=3 ASHOST=sapt01 SYSNR=00 CLIENT=200 USER=DEVELOPER PASSWD=init1234", 103,
+         "Client 200"},
         {"TYPE=3 ASHOST=sapx99 SYSNR=00 CLIENT=100 USER=DEVELOPER PASSWD=init1234", 102,
          "Connect to SAP gateway failed: partner 'sapx99'"},
-        {"TYPE=3 ASHOST=../sap-systems/sapt01 CLIENT=100 USER=DEVELOPER PASSWD=init1234", 102, "Connect to"},
+        {"TYPE=3 ASHOST=../sap-systems/sapt01 CLIENT=100 USER=DEVELOPER PASSWD=init1234", 102,
+         "Connect to"},
         {"TYPE=3 ASHOST=.. CLIENT=100 USER=DEVELOPER PASSWD=init1234", 102, "Connect to"},
         {"TYPE=3 CLIENT=100 USER=DEVELOPER PASSWD=init1234", 101, "Missing ASHOST"},
         {"TYPE=3 ASHOST=" + longHost + " CLIENT=100", 102, "Connect to SAP gateway failed"},
@@ -155,7 +165,8 @@ TEST_F(RfcStandin, OpensOnlyWithTheRightLogonAndReportsWhyNot) {
         }
         EXPECT_EQ(connection, 0u);
         EXPECT_EQ(open.error.group, test.group);
-        EXPECT_EQ(std::string(open.error.message).rfind(test.messageStart, 0), 0u) << open.error.message;
+        EXPECT_EQ(std::string(open.error.message).rfind(test.messageStart, 0), 0u)
+            << open.error.message;
         EXPECT_LT(std::strlen(open.error.message), sizeof open.error.message);
         ASSERT_EQ(handlerKeys.size(), 1u);
         EXPECT_EQ(handlerKeys[0], open.error.key);
@@ -183,28 +194,44 @@ TEST_F(RfcStandin, ReadsTablesByFieldsAndSelection) {
         int rowCount;
         Rows rows;
     } cases[] = {
-        {"ZBC_PRCTL", {"PRCTL", "DAT"}, "TYP = 'ZSWIN_A' AND KIND = '5'", 0,
+        {"ZBC_PRCTL",
+         {"PRCTL", "DAT"},
+         "TYP = 'ZSWIN_A' AND KIND = '5'",
+         0,
          {{"SBP01", "6225433D3339"},
           {"SBP02", "b%C=128,B=0,H=15,KB=3,S1=6,Z=0110000,F1=,d="},
           {"SBS01", "b"},
           {"ZQR01", "b%C=QR,B=0,H=10,KB=3,S1=8,R=0,d="}}},
-        {"ZBC_PRCTL", {"PRCTL", "KIND", "DAT"}, "TYP = 'HPLJ4'", 0,
+        {"ZBC_PRCTL",
+         {"PRCTL", "KIND", "DAT"},
+         "TYP = 'HPLJ4'",
+         0,
          {{"SBP01", "1", "\\eb%C=39"}, {"SBS01", "1", "\\e(3@"}}},
-        {"ZBC_PRTBARC", {"TDBARCODE", "TDBCPRA", "TDBCSUF"}, "tdprinter eq 'ZSWIN_A'", 0,
+        {"ZBC_PRTBARC",
+         {"TDBARCODE", "TDBCPRA", "TDBCSUF"},
+         "tdprinter eq 'ZSWIN_A'",
+         0,
          {{"ZBC39", "SBP01", "SBS01"}, {"ZBC128", "SBP02", "SBS01"}}},
-        {"ZBC_DEVTYPES", {"PATYPE", "PATEXT"}, "", 0,
+        {"ZBC_DEVTYPES",
+         {"PATYPE", "PATEXT"},
+         "",
+         0,
          {{"HPLJ4", "HP LaserJet 4 (PCL-5)"},
           {"ZSWIN_A", "SAPWIN with the barcode DLL"},
           {"SAPWIN", "SAPWIN: Windows printing through SAPlpd"}}},
         {"ZBC_DEVTYPES", {"PATYPE"}, "", 1, {{"HPLJ4"}}},
-        {"TFO05", {"TDBARCODE", "TDBCSIZE", "TDBCUPWARD", "TDBARCROT"}, "TDBARCTYPE = 'UNDEF'", 0,
+        {"TFO05",
+         {"TDBARCODE", "TDBCSIZE", "TDBCUPWARD", "TDBARCROT"},
+         "TDBARCTYPE = 'UNDEF'",
+         0,
          {{"ZBQR", "25,00", "X", "090"}}},
         {"ZBC_PRCTL", {"PRCTL"}, "TYP = 'NONE'", 0, {}},
         {"ZBC_PRCTL", {"PRCTL"}, "DAT = 'it''s'", 0, {}},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.table + " " + test.selection);
-        EXPECT_EQ(ReadTable(connection, test.table, test.fields, test.selection, test.rowCount), test.rows);
+        EXPECT_EQ(ReadTable(connection, test.table, test.fields, test.selection, test.rowCount),
+                  test.rows);
     }
     rfc_.close(connection);
 }
@@ -293,7 +320,8 @@ TEST_F(RfcStandin, InternalTablesCountLinesFromOneAndRefuseStrangeHandles) {
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(rfc_.lineLength(table), 12u);
     std::vector<void*> lines;
-    for (int i = 0; i < 1000; ++i) lines.push_back(rfc_.appendLine(table));
+    for (int i = 0; i < 1000; ++i)
+        lines.push_back(rfc_.appendLine(table));
     EXPECT_EQ(rfc_.lineCount(table), 1000u);
     EXPECT_EQ(rfc_.line(table, 0), nullptr);
     EXPECT_EQ(rfc_.line(table, 1), lines[0]);
@@ -303,7 +331,8 @@ TEST_F(RfcStandin, InternalTablesCountLinesFromOneAndRefuseStrangeHandles) {
     EXPECT_EQ(rfc_.freeTable(table), 0);
 
     int notATable = 0;
-    for (RfcTableHandle strange : {table, static_cast<RfcTableHandle>(&notATable), RfcTableHandle{}}) {
+    for (RfcTableHandle strange :
+         {table, static_cast<RfcTableHandle>(&notATable), RfcTableHandle{}}) {
         EXPECT_EQ(rfc_.lineCount(strange), 0u);
         EXPECT_EQ(rfc_.lineLength(strange), 0u);
         EXPECT_EQ(rfc_.line(strange, 1), nullptr);
@@ -336,7 +365,8 @@ TEST_F(RfcStandin, AnswersADeviceTypeAndTheSystemRole) {
     read.Send("PATYPE", "zswin_a").Table("FIELDS", 103).Table("DEVTYPE", 200);
     ASSERT_EQ(read.Run(connection, "Z_BARCODE_DEVTYPE_READ"), 0);
     EXPECT_EQ(Rows(read.Lines("DEVTYPE"), FieldList(read.Lines("FIELDS"))),
-              (std::vector<std::vector<std::string>>{{"ZSWIN_A", "SAPWIN with the barcode DLL", "SWIN", "4103", "SWINCF", "DEVELOPER"}}));
+              (std::vector<std::vector<std::string>>{{"ZSWIN_A", "SAPWIN with the barcode DLL",
+                                                      "SWIN", "4103", "SWINCF", "DEVELOPER"}}));
     RfcCall missing(rfc_);
     missing.Send("PATYPE", "NOPE").Table("FIELDS", 103).Table("DEVTYPE", 200);
     EXPECT_EQ(missing.Run(connection, "Z_BARCODE_DEVTYPE_READ"), 2);
@@ -381,42 +411,85 @@ struct ExportCase {
     std::string description;
     std::string profile; // replaces system.ini when not empty
     std::vector<std::string> lines;
-    std::string checked;     // RESULT of the check
-    int writeCode;           // of the write call
-    std::string written;     // RESULT of the write, or its exception
+    std::string checked; // RESULT of the check
+    int writeCode;       // of the write call
+    std::string written; // RESULT of the write, or its exception
     bool filesChange;
 };
 
-const std::string kTestProfile = "[system]\nname=T01\nclient=100\nproduction=0\n[users]\nDEVELOPER=init1234\n";
-const std::vector<std::string> kZswinExport = {
-    "DEVTYPE ZSWIN_A", "CLEAR ZSWIN_A 5",        "PRCTL 1 SBP01 5 ' '",
-    "VALUE 'b%C=39,H=25,d='", "PRCTL 2 ZNAME 5 ' '", "VALUE 'b%C=128,T=it''s,d='"};
+const std::string kTestProfile =
+    "[system]\nname=T01\nclient=100\nproduction=0\n[users]\nDEVELOPER=init1234\n";
+const std::vector<std::string> kZswinExport = {"DEVTYPE ZSWIN_A",     "CLEAR ZSWIN_A 5",
+                                               "PRCTL 1 SBP01 5 ' '", "VALUE 'b%C=39,H=25,d='",
+                                               "PRCTL 2 ZNAME 5 ' '", "VALUE 'b%C=128,T=it''s,d='"};
 
 TEST_F(RfcStandin, ExportsAreCheckedAndWrittenAllOrNone) {
     const ExportCase cases[] = {
         {"replaces the barcode controls", "", kZswinExport, "CHECKED", 0, "WRITTEN", true},
-        {"creates a device type", "",
+        {"creates a device type",
+         "",
          {"CREATE ZTEST", "TEXT 'Lab printers'", "DRIVER SWIN", "CODEPAGE 4103", "DEVTYPE ZTEST",
           "CLEAR ZTEST 5", "PRCTL 1 SBP01 5 'X'", "VALUE '6225433D3339'"},
-         "CHECKED", 0, "WRITTEN", true},
-        {"new names outside the customer namespace", "", {"CREATE TEST"}, "ERROR", 0, "ERROR", false},
-        {"an unknown device type", "", {"DEVTYPE NOPE", "PRCTL 1 A 5 ' '", "VALUE 'b%'"}, "ERROR", 0,
-         "ERROR", false},
-        {"an unknown base", "", {"CREATE ZNEW", "BASE NOPE"}, "ERROR", 0, "ERROR", false},
-        {"a base after the device type's controls", "", {"CREATE ZNEW", "DEVTYPE ZNEW", "BASE SAPWIN"},
-         "ERROR", 0, "ERROR", false},
-        {"a byte that is not ASCII", "", {"DEVTYPE ZSWIN_A", "PRCTL 1 A 5 ' '", "VALUE 'b%C=39\xC3\xA9'"},
-         "ERROR", 0, "ERROR", false},
-        {"a value of 81 characters", "",
-         {"DEVTYPE ZSWIN_A", "PRCTL 1 A 5 ' '", "VALUE '" + std::string(81, 'b') + "'"}, "ERROR", 0,
-         "ERROR", false},
-        {"a control without value", "", {"DEVTYPE ZSWIN_A", "PRCTL 1 A 5 ' '"}, "ERROR", 0, "ERROR", false},
-        {"odd hexadecimal", "", {"DEVTYPE ZSWIN_A", "PRCTL 1 A 5 'X'", "VALUE '622'"}, "ERROR", 0, "ERROR",
+         "CHECKED",
+         0,
+         "WRITTEN",
+         true},
+        {"new names outside the customer namespace",
+         "",
+         {"CREATE TEST"},
+         "ERROR",
+         0,
+         "ERROR",
          false},
-        {"a production system", "[system]\nname=P01\nclient=100\nproduction=1\n[users]\nDEVELOPER=init1234\n",
+        {"an unknown device type",
+         "",
+         {"DEVTYPE NOPE", "PRCTL 1 A 5 ' '", "VALUE 'b%'"},
+         "ERROR",
+         0,
+         "ERROR",
+         false},
+        {"an unknown base", "", {"CREATE ZNEW", "BASE NOPE"}, "ERROR", 0, "ERROR", false},
+        {"a base after the device type's controls",
+         "",
+         {"CREATE ZNEW", "DEVTYPE ZNEW", "BASE SAPWIN"},
+         "ERROR",
+         0,
+         "ERROR",
+         false},
+        {"a byte that is not ASCII",
+         "",
+         {"DEVTYPE ZSWIN_A", "PRCTL 1 A 5 ' '", "VALUE 'b%C=39\xC3\xA9'"},
+         "ERROR",
+         0,
+         "ERROR",
+         false},
+        {"a value of 81 characters",
+         "",
+         {"DEVTYPE ZSWIN_A", "PRCTL 1 A 5 ' '", "VALUE '" + std::string(81, 'b') + "'"},
+         "ERROR",
+         0,
+         "ERROR",
+         false},
+        {"a control without value",
+         "",
+         {"DEVTYPE ZSWIN_A", "PRCTL 1 A 5 ' '"},
+         "ERROR",
+         0,
+         "ERROR",
+         false},
+        {"odd hexadecimal",
+         "",
+         {"DEVTYPE ZSWIN_A", "PRCTL 1 A 5 'X'", "VALUE '622'"},
+         "ERROR",
+         0,
+         "ERROR",
+         false},
+        {"a production system",
+         "[system]\nname=P01\nclient=100\nproduction=1\n[users]\nDEVELOPER=init1234\n",
          kZswinExport, "CHECKED", 2, "PRODUCTIVE_SYSTEM", false},
-        {"a connection that breaks half-way", kTestProfile + "[failures]\nbreak_function=Z_BARCODE_PRCTL_WRITE\n",
-         kZswinExport, "CHECKED", 1, "", false},
+        {"a connection that breaks half-way",
+         kTestProfile + "[failures]\nbreak_function=Z_BARCODE_PRCTL_WRITE\n", kZswinExport,
+         "CHECKED", 1, "", false},
     };
     for (const ExportCase& test : cases) {
         SCOPED_TRACE(test.description);
@@ -432,7 +505,10 @@ TEST_F(RfcStandin, ExportsAreCheckedAndWrittenAllOrNone) {
         const char* modules[2] = {"Z_BARCODE_PRCTL_CHECK", "Z_BARCODE_PRCTL_WRITE"};
         for (int step = 0; step < 2; ++step) {
             RfcCall call(rfc_);
-            call.Table("LINES", 255, test.lines).Receive("RESULT", 40).Receive("MESSAGE", 220).Receive("ERRLINE", 6);
+            call.Table("LINES", 255, test.lines)
+                .Receive("RESULT", 40)
+                .Receive("MESSAGE", 220)
+                .Receive("ERRLINE", 6);
             handlerKeys.clear();
             codes[step] = call.Run(connection, modules[step]);
             results[step] = codes[step] == 0 ? call.Received("RESULT") : call.Exception();
@@ -459,7 +535,8 @@ TEST_F(RfcStandin, ExportsAreCheckedAndWrittenAllOrNone) {
 }
 
 TEST_F(RfcStandin, WrittenControlsAreWhatTheSystemThenHolds) {
-    RfcHandle connection = Open("TYPE=3 ASHOST=sapt01 SYSNR=00 CLIENT=100 USER=barcode PASSWD=Sondrel4");
+    RfcHandle connection =
+        Open("TYPE=3 ASHOST=sapt01 SYSNR=00 CLIENT=100 USER=barcode PASSWD=Sondrel4");
     RfcCall write(rfc_);
     write.Table("LINES", 255, kZswinExport).Receive("RESULT", 40).Receive("MESSAGE", 220);
     ASSERT_EQ(write.Run(connection, "Z_BARCODE_PRCTL_WRITE"), 0);
@@ -505,13 +582,15 @@ TEST_F(RfcStandin, AnswersTheCatalogsModulesTablesAndExportLines) {
               (std::vector<std::vector<std::string>>{{"HPLJ4"}, {"ZSWIN_A"}, {"SAPWIN"}}));
     std::string selection = Format(1, 32, Text(202, 10).c_str(), "ZSWIN_A") + Text(1, 33) +
                             Format(1, 32, Text(202, 29).c_str(), "SBP01");
-    EXPECT_EQ(ReadTable(connection, Text(202, 7), {Text(202, 8), Text(202, 9), Text(202, 11)}, selection),
-              (std::vector<std::vector<std::string>>{{"5", "X", "6225433D3339"}}));
+    EXPECT_EQ(
+        ReadTable(connection, Text(202, 7), {Text(202, 8), Text(202, 9), Text(202, 11)}, selection),
+        (std::vector<std::vector<std::string>>{{"5", "X", "6225433D3339"}}));
     EXPECT_EQ(ReadTable(connection, Text(202, 6), {Text(202, 28), Text(202, 25), Text(202, 26)},
                         Format(1, 32, Text(202, 27).c_str(), "HPLJ4")),
               (std::vector<std::vector<std::string>>{{"ZBC39", "SBP01", "SBS01"}}));
     std::vector<std::string> barcodeFields;
-    for (int index = 12; index <= 24; ++index) barcodeFields.push_back(Text(202, index));
+    for (int index = 12; index <= 24; ++index)
+        barcodeFields.push_back(Text(202, index));
     EXPECT_EQ(ReadTable(connection, Text(202, 5), barcodeFields, "").size(), 3u);
 
     RfcCall device(rfc_);
@@ -519,17 +598,23 @@ TEST_F(RfcStandin, AnswersTheCatalogsModulesTablesAndExportLines) {
     ASSERT_EQ(device.Run(connection, Text(1, 49)), 0);
     std::vector<Field> fields = FieldList(device.Lines(Text(1, 23)));
     ASSERT_EQ(fields.size(), 6u);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(fields[i].name, Text(1, 51 + i));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(fields[i].name, Text(1, 51 + i));
 
     RfcCall role(rfc_);
     role.Receive(Text(1, 76), 25);
     ASSERT_EQ(role.Run(connection, Text(1, 77)), 0);
     EXPECT_NE(role.Received(Text(1, 76)), Text(1, 78));
 
-    const std::vector<std::string> lines = {
-        Format(202, 38, "ZLAB"), Format(202, 39, "Lab printers"), Text(202, 40), Text(202, 41), Text(202, 42),
-        Format(202, 70, "ZLAB"), Format(202, 71, "ZLAB"), Format(205, 1, 1, "SBP01", "5", " "),
-        Format(205, 7, "C=39,d=")};
+    const std::vector<std::string> lines = {Format(202, 38, "ZLAB"),
+                                            Format(202, 39, "Lab printers"),
+                                            Text(202, 40),
+                                            Text(202, 41),
+                                            Text(202, 42),
+                                            Format(202, 70, "ZLAB"),
+                                            Format(202, 71, "ZLAB"),
+                                            Format(205, 1, 1, "SBP01", "5", " "),
+                                            Format(205, 7, "C=39,d=")};
     const int modules[] = {65, 73};
     const int answers[] = {72, 75};
     for (int step = 0; step < 2; ++step) {
@@ -539,12 +624,56 @@ TEST_F(RfcStandin, AnswersTheCatalogsModulesTablesAndExportLines) {
         ASSERT_EQ(call.Run(connection, Text(1, modules[step])), 0);
         EXPECT_EQ(call.Received(Text(1, 68)), Text(1, answers[step])) << call.Received(Text(1, 69));
     }
-    EXPECT_EQ(ReadTable(connection, Text(202, 7), {Text(202, 11)}, Format(1, 32, Text(202, 10).c_str(), "ZLAB")),
+    EXPECT_EQ(ReadTable(connection, Text(202, 7), {Text(202, 11)},
+                        Format(1, 32, Text(202, 10).c_str(), "ZLAB")),
               (std::vector<std::vector<std::string>>{{"b%C=39,d="}}));
     // The new device type took its base's barcode assignments.
     EXPECT_EQ(ReadTable(connection, Text(202, 6), {Text(202, 28), Text(202, 25)},
                         Format(1, 32, Text(202, 27).c_str(), "ZLAB")),
-              (std::vector<std::vector<std::string>>{{"ZBC39", "SBP01"}, {"ZBC128", "SBP02"}, {"ZBQR", "SBP03"}}));
+              (std::vector<std::vector<std::string>>{
+                  {"ZBC39", "SBP01"}, {"ZBC128", "SBP02"}, {"ZBQR", "SBP03"}}));
+    rfc_.close(connection);
+}
+
+} // namespace
+
+namespace {
+
+// Calls a careless caller could make: none crashes, each fails with its code.
+TEST_F(RfcStandin, CarelessCallsFailWithoutHarm) {
+    EXPECT_EQ(rfc_.open(nullptr, nullptr), 0u);
+    EXPECT_EQ(rfc_.lastError(nullptr), 1);
+    rfc_.installEnvironment(nullptr);
+    rfc_.close(0);
+    rfc_.close(12345);
+    RfcHandle connection = Open();
+    ASSERT_NE(connection, 0u);
+    EXPECT_EQ(rfc_.callReceive(connection, nullptr, nullptr, nullptr, nullptr, nullptr), 1);
+    EXPECT_EQ(rfc_.callReceive(connection, "RFC_PING", nullptr, nullptr, nullptr, nullptr), 0);
+
+    // Parameters without buffer, of absurd length, a table handle not of
+    // ours, a table name of 300 bytes with bytes outside ASCII.
+    char value[8] = "TFO05";
+    RfcParameter exporting[] = {{"QUERY_TABLE", 11, kRfcTypeChar, 0, value},
+                                {"ROWCOUNT", 8, kRfcTypeInt, 4, nullptr},
+                                {"DELIMITER", 9, kRfcTypeChar, 0xFFFFFFFFu, value},
+                                {nullptr, 0, 0, 0, nullptr}};
+    int notATable = 0;
+    RfcTable tables[] = {{"DATA", 4, kRfcTypeChar, 512, &notATable, 0, 0},
+                         {nullptr, 0, 0, 0, nullptr, 0, 0}};
+    char* exception = nullptr;
+    EXPECT_EQ(
+        rfc_.callReceive(connection, "RFC_READ_TABLE", exporting, nullptr, tables, &exception), 2);
+    EXPECT_STREQ(exception, "TABLE_NOT_AVAILABLE");
+
+    std::string strange(300, '\xE9');
+    RfcCall call(rfc_);
+    call.Send("QUERY_TABLE", strange).Table("DATA", 512);
+    EXPECT_EQ(call.Run(connection, "RFC_READ_TABLE"), 2);
+    RfcCall write(rfc_);
+    write.Table("LINES", 255, {"DEVTYPE " + strange, "\x01\x02\x03"}).Receive("RESULT", 3);
+    EXPECT_EQ(write.Run(connection, "Z_BARCODE_PRCTL_WRITE"), 0);
+    EXPECT_EQ(write.Received("RESULT"), "ERR") << "cut to the caller's 3 bytes";
     rfc_.close(connection);
 }
 

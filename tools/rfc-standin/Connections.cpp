@@ -73,7 +73,8 @@ OpenResult OpenConnection(const std::string& options) {
                        "Connect to SAP gateway failed: partner '" + host + "' not reached");
     if (balanced && !values["R3NAME"].empty() && Upper(values["R3NAME"]) != Upper(profile->name))
         return Refused(kRfcErrorCommunication, "RFC_ERROR_COMMUNICATION",
-                       "Message server of " + host + " serves no system '" + values["R3NAME"] + "'");
+                       "Message server of " + host + " serves no system '" + values["R3NAME"] +
+                           "'");
     if (values["CLIENT"] != profile->client)
         return Refused(kRfcErrorLogonFailure, "RFC_ERROR_LOGON_FAILURE",
                        "Client " + values["CLIENT"] + " is not available in this system");

@@ -12,7 +12,8 @@ namespace rfcstandin {
 namespace {
 
 CallResult ReadWithSelection(Session& session, const CallContext& call, const std::string& type) {
-    TableFileResult file = ReadTableFile(session.directory / (std::string(schema::kDeviceTypes) + ".tbl"));
+    TableFileResult file =
+        ReadTableFile(session.directory / (std::string(schema::kDeviceTypes) + ".tbl"));
     if (file.state == TableFileState::Missing)
         return Raised("TABLE_NOT_AVAILABLE",
                       "Table \"" + std::string(schema::kDeviceTypes) + "\" is not available");

@@ -32,14 +32,16 @@ bool IsDigits(const std::string& text, std::size_t maxLength) {
 
 bool IsPrintableAscii(const std::string& text) {
     for (char c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7E) return false;
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7E)
+            return false;
     return true;
 }
 
 bool IsHexValue(const std::string& text) {
     if (text.size() % 2 != 0) return false;
     for (char c : text)
-        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'))) return false;
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f')))
+            return false;
     return true;
 }
 
@@ -52,7 +54,8 @@ class Parser {
         std::string keyword = Upper(words[0].text);
         for (const Keyword& entry : kKeywords)
             if (keyword == entry.name) {
-                if (words.size() != entry.words) return keyword + " takes " + std::to_string(entry.words - 1) + " values";
+                if (words.size() != entry.words)
+                    return keyword + " takes " + std::to_string(entry.words - 1) + " values";
                 return (this->*entry.parse)(words);
             }
         return "unknown keyword " + keyword;
@@ -69,12 +72,15 @@ class Parser {
     };
     static const std::array<Keyword, 9> kKeywords;
 
-    std::string ExpectNoValue() const { return pendingValue_ ? "PRCTL without VALUE" : std::string(); }
+    std::string ExpectNoValue() const {
+        return pendingValue_ ? "PRCTL without VALUE" : std::string();
+    }
 
     std::string Create(const std::vector<Word>& words) {
         if (std::string e = ExpectNoValue(); !e.empty()) return e;
         std::string name = Upper(words[1].text);
-        if (!IsName(name, kDeviceTypeLength)) return "device type name \"" + words[1].text + "\" is not valid";
+        if (!IsName(name, kDeviceTypeLength))
+            return "device type name \"" + words[1].text + "\" is not valid";
         if (name[0] != 'Y' && name[0] != 'Z') return "a new device type begins with Y or Z";
         batch_.created.push_back({name, "", "", "", ""});
         inCreate_ = true;
@@ -89,29 +95,35 @@ class Parser {
     std::string Text(const std::vector<Word>& words) {
         const Word& w = words[1];
         return CreatedAttribute(&NewDeviceType::text, w,
-                                w.quoted && w.text.size() <= kTextLength && IsPrintableAscii(w.text));
+                                w.quoted && w.text.size() <= kTextLength &&
+                                    IsPrintableAscii(w.text));
     }
     std::string Driver(const std::vector<Word>& words) {
-        return CreatedAttribute(&NewDeviceType::driver, words[1], IsName(words[1].text, kDriverLength));
+        return CreatedAttribute(&NewDeviceType::driver, words[1],
+                                IsName(words[1].text, kDriverLength));
     }
     std::string CodePage(const std::vector<Word>& words) {
-        return CreatedAttribute(&NewDeviceType::codePage, words[1], IsDigits(words[1].text, kCodePageLength));
+        return CreatedAttribute(&NewDeviceType::codePage, words[1],
+                                IsDigits(words[1].text, kCodePageLength));
     }
     std::string BaseType(const std::vector<Word>& words) {
         std::string name = Upper(words[1].text);
-        return CreatedAttribute(&NewDeviceType::baseType, Word{name, false}, IsName(name, kDeviceTypeLength));
+        return CreatedAttribute(&NewDeviceType::baseType, Word{name, false},
+                                IsName(name, kDeviceTypeLength));
     }
     std::string DeviceType(const std::vector<Word>& words) {
         if (std::string e = ExpectNoValue(); !e.empty()) return e;
         std::string name = Upper(words[1].text);
-        if (!IsName(name, kDeviceTypeLength)) return "device type name \"" + words[1].text + "\" is not valid";
+        if (!IsName(name, kDeviceTypeLength))
+            return "device type name \"" + words[1].text + "\" is not valid";
         batch_.deviceTypes.push_back({name, "", {}});
         inCreate_ = false;
         return {};
     }
     std::string Clear(const std::vector<Word>& words) {
         if (std::string e = ExpectNoValue(); !e.empty()) return e;
-        if (batch_.deviceTypes.empty() || Upper(words[1].text) != batch_.deviceTypes.back().deviceType)
+        if (batch_.deviceTypes.empty() ||
+            Upper(words[1].text) != batch_.deviceTypes.back().deviceType)
             return "CLEAR names another device type than DEVTYPE";
         if (words[2].text.size() != 1) return "a kind is one character";
         batch_.deviceTypes.back().clearedKind = words[2].text;
@@ -122,10 +134,13 @@ class Parser {
         if (batch_.deviceTypes.empty()) return "PRCTL before DEVTYPE";
         if (!IsDigits(words[1].text, 6)) return "index \"" + words[1].text + "\" is not a number";
         std::string name = Upper(words[2].text);
-        if (!IsName(name, kControlNameLength)) return "print control name \"" + words[2].text + "\" is not valid";
-        if (words[3].text.size() != 1 || !IsPrintableAscii(words[3].text)) return "a kind is one character";
+        if (!IsName(name, kControlNameLength))
+            return "print control name \"" + words[2].text + "\" is not valid";
+        if (words[3].text.size() != 1 || !IsPrintableAscii(words[3].text))
+            return "a kind is one character";
         std::string flag = std::string(Trim(words[4].text));
-        if (!words[4].quoted || (flag != "" && flag != "X")) return "the hexadecimal flag is ' ' or 'X'";
+        if (!words[4].quoted || (flag != "" && flag != "X"))
+            return "the hexadecimal flag is ' ' or 'X'";
         for (const PrintControlLine& control : batch_.deviceTypes.back().controls)
             if (control.name == name) return "print control " + name + " twice";
         batch_.deviceTypes.back().controls.push_back({name, words[3].text, flag, ""});
@@ -139,7 +154,8 @@ class Parser {
         if (w.text.size() > kValueLength) return "the value is longer than 80 characters";
         if (!IsPrintableAscii(w.text)) return "the value holds a byte that is not printable ASCII";
         PrintControlLine& control = batch_.deviceTypes.back().controls.back();
-        if (control.hexFlag == "X" && !IsHexValue(w.text)) return "a hexadecimal value holds pairs of hex digits";
+        if (control.hexFlag == "X" && !IsHexValue(w.text))
+            return "a hexadecimal value holds pairs of hex digits";
         control.value = w.text;
         pendingValue_ = false;
         return {};
@@ -169,7 +185,8 @@ ExportParse ParseExportLines(const std::vector<std::string>& lines) {
     ExportParse result;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::vector<Word> words;
-        std::string why = SplitWords(lines[i], words) ? parser.Line(words) : "a quoted value is not closed";
+        std::string why =
+            SplitWords(lines[i], words) ? parser.Line(words) : "a quoted value is not closed";
         if (!why.empty()) {
             result.errorLine = static_cast<unsigned>(i + 1);
             result.message = "Line " + std::to_string(i + 1) + ": " + why;

@@ -23,7 +23,8 @@ std::string FieldText(const char* field, std::size_t width) {
     if (field == nullptr) return {};
     const char* end = static_cast<const char*>(std::memchr(field, 0, width));
     std::string text(field, end != nullptr ? end - field : width);
-    while (!text.empty() && text.back() == ' ') text.pop_back();
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
     return text;
 }
 

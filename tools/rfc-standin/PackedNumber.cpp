@@ -2,7 +2,8 @@
 
 namespace rfcstandin {
 
-bool PackedToText(const unsigned char* packed, std::size_t length, int decimals, std::string& text) {
+bool PackedToText(const unsigned char* packed, std::size_t length, int decimals,
+                  std::string& text) {
     text.clear();
     if (packed == nullptr || length == 0 || length > 16) return false;
     std::string digits;

@@ -44,7 +44,8 @@ std::vector<std::string>* FindRow(Table& table, std::string_view field1, const s
     int first = table.FieldIndex(field1);
     int second = field2.empty() ? -1 : table.FieldIndex(field2);
     for (auto& row : table.rows)
-        if (first >= 0 && row[first] == value1 && (second < 0 || row[second] == value2)) return &row;
+        if (first >= 0 && row[first] == value1 && (second < 0 || row[second] == value2))
+            return &row;
     return nullptr;
 }
 
@@ -99,7 +100,8 @@ bool ApplyCreated(SystemTables& tables, const NewDeviceType& created, const std:
 
 bool ApplyControls(SystemTables& tables, const DeviceTypeControls& type, const std::string& user,
                    std::string& why) {
-    std::vector<std::string>* deviceType = FindRow(tables.deviceTypes, schema::kDeviceType, type.deviceType);
+    std::vector<std::string>* deviceType =
+        FindRow(tables.deviceTypes, schema::kDeviceType, type.deviceType);
     if (deviceType == nullptr) {
         why = "device type " + type.deviceType + " does not exist";
         return false;
@@ -117,8 +119,8 @@ bool ApplyControls(SystemTables& tables, const DeviceTypeControls& type, const s
             return row[typeField] == type.deviceType && row[kindField] == type.clearedKind;
         });
     for (const PrintControlLine& control : type.controls) {
-        std::vector<std::string>* row =
-            FindRow(table, schema::kControlDeviceType, type.deviceType, schema::kControlName, control.name);
+        std::vector<std::string>* row = FindRow(table, schema::kControlDeviceType, type.deviceType,
+                                                schema::kControlName, control.name);
         if (row == nullptr) {
             table.rows.emplace_back(table.fields.size());
             row = &table.rows.back();
@@ -196,7 +198,8 @@ bool Prepare(Session& session, const CallContext& call, SystemTables& tables, Ca
 
 unsigned CountControls(const ExportBatch& batch) {
     unsigned count = 0;
-    for (const DeviceTypeControls& type : batch.deviceTypes) count += static_cast<unsigned>(type.controls.size());
+    for (const DeviceTypeControls& type : batch.deviceTypes)
+        count += static_cast<unsigned>(type.controls.size());
     return count;
 }
 
@@ -217,7 +220,8 @@ CallResult CheckPrintControlsModule(Session& session, const CallContext& call) {
     ExportParse parsed;
     if (!Prepare(session, call, tables, result, parsed)) return result;
     return Answer(call, "CHECKED",
-                  std::to_string(CountControls(parsed.batch)) + " print controls can be written", 0);
+                  std::to_string(CountControls(parsed.batch)) + " print controls can be written",
+                  0);
 }
 
 CallResult WritePrintControlsModule(Session& session, const CallContext& call) {
@@ -234,18 +238,23 @@ CallResult WritePrintControlsModule(Session& session, const CallContext& call) {
         {&tables.assignmentsPath, &tables.assignments},
         {&tables.deviceTypesPath, &tables.deviceTypes}};
     bool staged = true;
-    for (auto [path, table] : changed) staged = staged && StageTableFile(*path, *table);
+    for (auto [path, table] : changed)
+        staged = staged && StageTableFile(*path, *table);
     bool breaks = session.profile.breakFunction == "Z_BARCODE_PRCTL_WRITE";
     if (!staged || breaks) {
-        for (auto [path, table] : changed) DropStagedFile(*path);
-        return breaks ? BrokenConnection(session) : SystemFailure("The tables could not be written");
+        for (auto [path, table] : changed)
+            DropStagedFile(*path);
+        return breaks ? BrokenConnection(session)
+                      : SystemFailure("The tables could not be written");
     }
     // Every table is staged before any is replaced, so only a failing
     // rename, and no content of the export, can part them.
     bool committed = true;
-    for (auto [path, table] : changed) committed = committed && CommitStagedFile(*path);
+    for (auto [path, table] : changed)
+        committed = committed && CommitStagedFile(*path);
     if (!committed) {
-        for (auto [path, table] : changed) DropStagedFile(*path);
+        for (auto [path, table] : changed)
+            DropStagedFile(*path);
         return SystemFailure("The tables could not be replaced");
     }
     return Answer(call, "WRITTEN",

@@ -19,7 +19,8 @@ struct Condition {
     std::string value;
 };
 
-bool ParseConditions(const std::string& text, const Table& table, std::vector<Condition>& conditions) {
+bool ParseConditions(const std::string& text, const Table& table,
+                     std::vector<Condition>& conditions) {
     std::vector<Word> words;
     if (!SplitWords(text, words)) return false;
     for (std::size_t i = 0; i < words.size(); i += 4) {
@@ -64,7 +65,8 @@ bool SelectFields(InternalTable* fields, const Table& table, std::vector<int>& s
             selected.push_back(index);
         }
     if (selected.empty())
-        for (std::size_t i = 0; i < table.fields.size(); ++i) selected.push_back(static_cast<int>(i));
+        for (std::size_t i = 0; i < table.fields.size(); ++i)
+            selected.push_back(static_cast<int>(i));
     return true;
 }
 
@@ -79,7 +81,8 @@ bool IsTableName(const std::string& name) {
 
 CallResult ReadTableModule(Session& session, const CallContext& call) {
     std::string name = Upper(call.Text("QUERY_TABLE"));
-    if (!IsTableName(name)) return Raised("TABLE_NOT_AVAILABLE", "Table \"" + name + "\" is not available");
+    if (!IsTableName(name))
+        return Raised("TABLE_NOT_AVAILABLE", "Table \"" + name + "\" is not available");
     TableFileResult file = ReadTableFile(session.directory / (name + ".tbl"));
     if (file.state == TableFileState::Missing)
         return Raised("TABLE_NOT_AVAILABLE", "Table \"" + name + "\" is not available");
@@ -102,7 +105,8 @@ CallResult ReadTableModule(Session& session, const CallContext& call) {
     }
     if (width > schema::kDataLineLength)
         return Raised("DATA_BUFFER_EXCEEDED", "The selected fields of " + name + " need " +
-                                                  std::to_string(width) + " characters, more than 512");
+                                                  std::to_string(width) +
+                                                  " characters, more than 512");
     std::vector<Condition> conditions;
     if (!ParseConditions(OptionsText(call.Table("OPTIONS")), table, conditions))
         return Raised("OPTION_NOT_VALID", "The selection of OPTIONS is not valid");

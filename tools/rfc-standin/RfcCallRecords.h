@@ -36,10 +36,10 @@ constexpr unsigned kRfcTypeInt = 8;
 
 // What a call returns.
 constexpr int kRfcOk = 0;
-constexpr int kRfcFailure = 1;       // the call did not happen: see the last error
-constexpr int kRfcException = 2;     // the function module raised the exception named
-constexpr int kRfcSysException = 3;  // the system stopped the function module
-constexpr int kRfcClosed = 6;        // the connection is closed or broken
+constexpr int kRfcFailure = 1;      // the call did not happen: see the last error
+constexpr int kRfcException = 2;    // the function module raised the exception named
+constexpr int kRfcSysException = 3; // the system stopped the function module
+constexpr int kRfcClosed = 6;       // the connection is closed or broken
 
 // Groups of an open error (the first field of the open error record).
 constexpr int kRfcErrorProgram = 101;

@@ -34,7 +34,8 @@ ErrorInfo OutOfMemory() {
 unsigned Open(const char* options, OpenErrorRecord* error) {
     OpenResult result;
     try {
-        std::string text = options == nullptr ? std::string() : FieldText(options, kMaxOptionsLength);
+        std::string text =
+            options == nullptr ? std::string() : FieldText(options, kMaxOptionsLength);
         result = OpenConnection(text);
     } catch (const std::exception&) {
         result.handle = 0;
@@ -98,7 +99,8 @@ RFC_ENTRY int __stdcall RfcCallReceive(unsigned connection, const char* function
     {
         CallResult result = Call(connection, functionName, exporting, importing, tables);
         code = result.code;
-        if (exception != nullptr) *exception = code == kRfcOk ? nullptr : ExceptionText(result.exception);
+        if (exception != nullptr)
+            *exception = code == kRfcOk ? nullptr : ExceptionText(result.exception);
         if (code != kRfcOk) SetLastError(result.error);
     }
     // An exception of the function module is the caller's to handle; a
@@ -127,7 +129,8 @@ RFC_ENTRY int __stdcall RfcConvertBcdToChar(const void* value, unsigned valueLen
                                             char* text, unsigned textLength) {
     if (text == nullptr || textLength == 0) return 1;
     std::string number;
-    bool converted = PackedToText(static_cast<const unsigned char*>(value), valueLength, decimals, number);
+    bool converted =
+        PackedToText(static_cast<const unsigned char*>(value), valueLength, decimals, number);
     if (!converted || number.size() > textLength) {
         std::memset(text, converted ? '*' : ' ', textLength);
         return 1;

@@ -76,7 +76,8 @@ std::optional<SystemProfile> ReadSystemProfile(const std::filesystem::path& syst
     profile.production = Value(*ini, "SYSTEM", "PRODUCTION") == "1";
     auto users = ini->find("USERS");
     if (users != ini->end())
-        for (const auto& [user, password] : users->second) profile.passwords[user] = password;
+        for (const auto& [user, password] : users->second)
+            profile.passwords[user] = password;
     profile.breakFunction = Upper(Value(*ini, "FAILURES", "BREAK_FUNCTION"));
     return profile;
 }

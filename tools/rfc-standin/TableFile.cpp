@@ -29,7 +29,8 @@ std::vector<std::string> SplitValues(std::string_view line) {
             values.back() += line[i];
         }
     }
-    for (std::string& value : values) value = std::string(Trim(value));
+    for (std::string& value : values)
+        value = std::string(Trim(value));
     return values;
 }
 
@@ -48,8 +49,9 @@ bool ParseField(std::string_view text, FieldDef& field) {
     field.type = text[first + 1];
     std::string_view length = text.substr(second + 1);
     auto [end, error] = std::from_chars(length.data(), length.data() + length.size(), field.length);
-    return IsFieldName(field.name) && error == std::errc() && end == length.data() + length.size() &&
-           field.length >= 1 && field.length <= kMaxFieldLength;
+    return IsFieldName(field.name) && error == std::errc() &&
+           end == length.data() + length.size() && field.length >= 1 &&
+           field.length <= kMaxFieldLength;
 }
 
 TableFileResult Invalid(const std::filesystem::path& path, int lineNumber, const std::string& why) {
@@ -77,20 +79,22 @@ TableFileResult ReadTableFile(const std::filesystem::path& path) {
             for (const std::string& text : values) {
                 FieldDef field;
                 if (!ParseField(text, field))
-                    return Invalid(path, lineNumber, "field \"" + text + "\" is not NAME/TYPE/LENGTH");
+                    return Invalid(path, lineNumber,
+                                   "field \"" + text + "\" is not NAME/TYPE/LENGTH");
                 result.table.fields.push_back(field);
             }
             haveFields = true;
             continue;
         }
         if (values.size() != result.table.fields.size())
-            return Invalid(path, lineNumber, std::to_string(values.size()) + " values for " +
-                                                 std::to_string(result.table.fields.size()) + " fields");
+            return Invalid(path, lineNumber,
+                           std::to_string(values.size()) + " values for " +
+                               std::to_string(result.table.fields.size()) + " fields");
         for (std::size_t i = 0; i < values.size(); ++i)
             if (values[i].size() > result.table.fields[i].length)
-                return Invalid(path, lineNumber, "value of " + result.table.fields[i].name +
-                                                     " longer than " +
-                                                     std::to_string(result.table.fields[i].length));
+                return Invalid(path, lineNumber,
+                               "value of " + result.table.fields[i].name + " longer than " +
+                                   std::to_string(result.table.fields[i].length));
         result.table.rows.push_back(std::move(values));
     }
     if (!haveFields) return Invalid(path, lineNumber, "no field line");
@@ -117,7 +121,8 @@ std::string TableFileText(const Table& table) {
     }
     text << '\n';
     for (const auto& row : table.rows) {
-        for (std::size_t i = 0; i < row.size(); ++i) text << (i == 0 ? "" : " | ") << EscapedValue(row[i]);
+        for (std::size_t i = 0; i < row.size(); ++i)
+            text << (i == 0 ? "" : " | ") << EscapedValue(row[i]);
         text << '\n';
     }
     return text.str();
