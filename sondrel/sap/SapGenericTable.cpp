@@ -12,8 +12,12 @@
 
 namespace {
 
-const char* Name(int index) { return GetText(1, index, true); }
-unsigned Number(int index) { return static_cast<unsigned>(std::atoi(Name(index))); }
+const char* Name(int index) {
+    return GetText(1, index, true);
+}
+unsigned Number(int index) {
+    return static_cast<unsigned>(std::atoi(Name(index)));
+}
 
 // A FIELDS line: name 30, offset 6 digits, length 6 digits, type 1.
 constexpr std::size_t kNameWidth = 30, kOffsetAt = 30, kLengthAt = 36, kTypeAt = 42;
@@ -21,8 +25,7 @@ constexpr std::size_t kNumberWidth = 6;
 
 bool ParseNumber(const std::string& line, std::size_t at, unsigned& number) {
     std::string digits = TrimSapText(line.substr(at, kNumberWidth));
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
-        return false;
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) return false;
     number = static_cast<unsigned>(std::strtoul(digits.c_str(), nullptr, 10));
     return true;
 }
@@ -49,7 +52,9 @@ bool NoInternalTable(CRfcSession& session) {
 
 } // namespace
 
-CSAPGenericTable::~CSAPGenericTable() { Free(); }
+CSAPGenericTable::~CSAPGenericTable() {
+    Free();
+}
 
 void CSAPGenericTable::Free() {
     if (rows_ != nullptr && rfc_ != nullptr) rfc_->freeTable(rows_);
@@ -90,8 +95,8 @@ bool CSAPGenericTable::ReadFieldList(CRfcSession& session) {
     for (const std::string& line : call.Lines(Name(23))) {
         SapField field;
         if (!ParseFieldLine(line, field) || field.offset + field.length > Number(37)) {
-            session.Connection().lastError = FormatSapText(GetText(1, 86, false),
-                                                           tableName_.c_str());
+            session.Connection().lastError =
+                FormatSapText(GetText(1, 86, false), tableName_.c_str());
             return false;
         }
         fields_.push_back(field);
@@ -109,9 +114,9 @@ bool CSAPGenericTable::SelectionLines(const std::vector<std::string>& selection,
     const std::size_t width = Number(35);
     for (std::size_t i = 0; i < selection.size(); ++i) {
         if (i >= fields_.size()) return false;
-        std::string condition =
-            FormatSapText(Name(32), fields_[i].name.c_str(),
-                          DoubleApostrophes(SelectionValue(selection[i], fields_[i].length)).c_str());
+        std::string condition = FormatSapText(
+            Name(32), fields_[i].name.c_str(),
+            DoubleApostrophes(SelectionValue(selection[i], fields_[i].length)).c_str());
         if (i > 0) condition = TrimSapText(Name(33)) + " " + condition;
         if (condition.size() > width) {
             error = FormatSapText(GetText(1, 91, false), tableName_.c_str());

@@ -52,8 +52,8 @@ class CSAPGenericTable {
     void Free();
     bool ReadFieldList(CRfcSession& session);
     bool ReadRows(CRfcSession& session, const std::vector<std::string>& selection);
-    bool SelectionLines(const std::vector<std::string>& selection,
-                        std::vector<std::string>& lines, std::string& error) const;
+    bool SelectionLines(const std::vector<std::string>& selection, std::vector<std::string>& lines,
+                        std::string& error) const;
 
     std::string tableName_;
     unsigned maxRows_;

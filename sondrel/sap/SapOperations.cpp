@@ -11,8 +11,12 @@
 
 namespace {
 
-const char* Name(int index) { return GetText(1, index, true); }
-unsigned Number(int index) { return static_cast<unsigned>(std::atoi(Name(index))); }
+const char* Name(int index) {
+    return GetText(1, index, true);
+}
+unsigned Number(int index) {
+    return static_cast<unsigned>(std::atoi(Name(index)));
+}
 
 constexpr unsigned kMaxDeviceTypes = 99999;
 constexpr unsigned kDeviceTypeLineLength = 512;
@@ -55,8 +59,8 @@ bool SendLines(CRfcSession& session, const std::vector<std::string>& lines, int 
     if (call.Received(Name(68)) == Name(expected)) return true;
     const int line = std::atoi(call.Received(Name(70)).c_str());
     if (line > 0)
-        return Fail(session.Connection(), FormatSapText(GetText(1, 89, false), line,
-                                                        call.Received(Name(69)).c_str()));
+        return Fail(session.Connection(),
+                    FormatSapText(GetText(1, 89, false), line, call.Received(Name(69)).c_str()));
     return Fail(session.Connection(),
                 FormatSapText(GetText(1, 90, false), call.Received(Name(69)).c_str()));
 }
@@ -125,8 +129,8 @@ bool WriteSapPrintControls(const SapContext& context, SapConnection& connection,
     const unsigned width = Number(67);
     for (const std::string& line : lines)
         if (line.size() > width)
-            return Fail(connection, FormatSapText(GetText(1, 92, false), width,
-                                                  line.substr(0, 60).c_str()));
+            return Fail(connection,
+                        FormatSapText(GetText(1, 92, false), width, line.substr(0, 60).c_str()));
     CRfcSession session(context.rfc, connection, context.ui);
     if (!session.Open()) return false;
     return SendLines(session, lines, 65, 72) && SendLines(session, lines, 73, 75);
@@ -136,10 +140,9 @@ std::vector<std::string> OrderDeviceTypesForList(const std::vector<std::string>&
     // Each Windows device type goes to the top, before those already there.
     std::vector<std::string> windowsTypes, others;
     for (const std::string& name : names) {
-        const bool windowsType = name.compare(0, 4, "SWIN") == 0 ||
-                                 name.compare(0, 5, "ZSWIN") == 0 ||
-                                 name.compare(0, 6, "SAPWIN") == 0 ||
-                                 name.compare(0, 6, "ZSAPWI") == 0;
+        const bool windowsType =
+            name.compare(0, 4, "SWIN") == 0 || name.compare(0, 5, "ZSWIN") == 0 ||
+            name.compare(0, 6, "SAPWIN") == 0 || name.compare(0, 6, "ZSAPWI") == 0;
         (windowsType ? windowsTypes : others).push_back(name);
     }
     std::vector<std::string> ordered(windowsTypes.rbegin(), windowsTypes.rend());

@@ -3,6 +3,8 @@
 // SAP's own tools write.
 #include "SapSettings.h"
 
+#include "SapText.h"
+
 #include "catalog/Translate.h"
 #include "win32api.h"
 
@@ -15,24 +17,27 @@ constexpr const char* kProfileFile = "barcode.ini";
 constexpr int kAbsentMarker = 12345; // no system number stored yet
 constexpr DWORD kValueSize = 256;
 
-const char* Text(int index) { return GetText(210, index, true); }
+const char* Text(int index) {
+    return GetText(210, index, true);
+}
 
-std::string ReadText(const char* section, const char* key, const char* fallback,
-                     const char* file) {
+std::string ReadText(const char* section, const char* key, const char* fallback, const char* file) {
     char buffer[kValueSize] = {};
-    DWORD length = GetPrivateProfileStringA(section, key, fallback ? fallback : "", buffer,
-                                            kValueSize, file);
-    return std::string(buffer, length < kValueSize ? length : kValueSize - 1);
+    DWORD length =
+        GetPrivateProfileStringA(section, key, fallback ? fallback : "", buffer, kValueSize, file);
+    // A blank default stands for an empty value.
+    return TrimSapText(std::string(buffer, length < kValueSize ? length : kValueSize - 1));
 }
 
 // A key of the connection section of barcode.ini.
 std::string ReadSetting(int keyIndex, int defaultIndex) {
-    return ReadText(Text(21), Text(keyIndex), defaultIndex ? Text(defaultIndex) : "",
-                    kProfileFile);
+    return ReadText(Text(21), Text(keyIndex), defaultIndex ? Text(defaultIndex) : "", kProfileFile);
 }
 
 // A system number as SAP writes it: two digits, 00 to 99.
-int ClampSystemNumber(long number) { return number < 0 || number > 99 ? 0 : int(number); }
+int ClampSystemNumber(long number) {
+    return number < 0 || number > 99 ? 0 : int(number);
+}
 
 SapSettings ReadFromBarcodeIni(int systemNumber) {
     SapSettings settings;
@@ -43,8 +48,7 @@ SapSettings ReadFromBarcodeIni(int systemNumber) {
     settings.client = ReadSetting(24, 25);
     settings.hostName = ReadSetting(35, 36);
     settings.routerString = ReadSetting(26, 27);
-    settings.loadBalancing =
-        GetPrivateProfileIntA(Text(21), Text(32), 0, kProfileFile) != 0;
+    settings.loadBalancing = GetPrivateProfileIntA(Text(21), Text(32), 0, kProfileFile) != 0;
     settings.messageServer = ReadSetting(28, 29);
     settings.group = ReadSetting(30, 31);
     return settings;

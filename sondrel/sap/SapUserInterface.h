@@ -15,8 +15,7 @@ class SapUserInterface {
     // The device type list (dialog 118), names in the order given; the name
     // the user took, empty when none (Cancel).
     virtual std::string ChooseDeviceType(const std::vector<std::string>& names) = 0;
-    virtual void ShowMessage(const std::string& text, const std::string& caption,
-                             SapIcon icon) = 0;
+    virtual void ShowMessage(const std::string& text, const std::string& caption, SapIcon icon) = 0;
     // A Yes/No question; true for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
     // The error handler's box (1, 63), caption (1, 64): stop icon, topmost.
