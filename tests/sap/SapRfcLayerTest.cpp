@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -152,6 +153,34 @@ TEST_F(SapRfcLayer, FailedLogonsLeaveTheirTextInTheRecordAndTheLog) {
         }
         ui_.rfcErrors.clear();
     }
+}
+
+// A library that fills its error records to the last byte without a
+// terminator: the texts stop at the fields' ends.
+RfcHandle __stdcall OpenFillingTheRecord(const char*, RfcErrorInfoEx* error) {
+    std::memset(error, 'X', sizeof *error);
+    return 0;
+}
+int __stdcall LastErrorFillingTheRecord(RfcErrorInfo* error) {
+    std::memset(error, 'E', sizeof *error);
+    return 0;
+}
+
+TEST_F(SapRfcLayer, ErrorTextsStopAtTheEndOfTheirRecordFields) {
+    RfcEntries careless = rfc_;
+    careless.open = OpenFillingTheRecord;
+    careless.lastError = LastErrorFillingTheRecord;
+    SapContext context{careless, ui_};
+    EXPECT_FALSE(TestSapConnection(context, connection_));
+    EXPECT_EQ(connection_.lastError, std::string(sizeof RfcErrorInfoEx{}.message, 'X'));
+
+    careless.open = rfc_.open;
+    SapDeviceType type;
+    EXPECT_FALSE(ReadSapDeviceType(context, connection_, "", type));
+    EXPECT_NE(connection_.lastError.find("NOT_FOUND"), std::string::npos);
+    AddToProfile("[failures]\nbreak_function=RFC_PING\n");
+    EXPECT_FALSE(TestSapConnection(context, connection_));
+    EXPECT_EQ(connection_.lastError, std::string(sizeof RfcErrorInfo{}.message, 'E'));
 }
 
 TEST_F(SapRfcLayer, TablesAreCutByTheirFieldListAndCachedBySelection) {
