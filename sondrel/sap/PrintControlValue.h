@@ -10,10 +10,11 @@
 // dropped.
 std::string DecodeHexValue(const std::string& value);
 
-// The command of a print control: kind "1" loses a leading "\e" (and is
-// accepted), kind "5" is accepted as it stands, other kinds carry none; an
-// accepted value beginning "b%" gives the rest after it, one beginning "b"
-// the rest after the "b"; anything else none.
+// The command of a print control: kind "1" is accepted when it begins with
+// "\e", which it loses, kind "5" is accepted as it stands, other kinds carry
+// none; an accepted value beginning "b%" gives the rest after it, one
+// beginning "b" the rest after the "b"; anything else none. A decoded zero
+// byte ends the value.
 std::optional<std::string> CommandFromPrintControl(const std::string& kind,
                                                    const std::string& hexFlag,
                                                    const std::string& value);

@@ -92,3 +92,43 @@ CNamedCodeTreeElement* CConfigTreeElement::FindNamedCode(const std::string& name
         if (code->GetName() == name) return code;
     return nullptr;
 }
+
+namespace {
+
+bool IsPendingDeletion(const CTreeElement* node) {
+    return dynamic_cast<const CNamedCodeTreeElement*>(node) != nullptr && node->IsDeleted() &&
+           node->IsImported() && !node->IsExported();
+}
+
+} // namespace
+
+bool CConfigTreeElement::HasSapChanges() const {
+    const std::vector<CTreeElement*> all = AllChildren();
+    return IsModified() || std::any_of(all.begin(), all.end(), IsPendingDeletion);
+}
+
+void CConfigTreeElement::CountChanges(SapChangeCounts& counts) const {
+    const bool changed = HasSapChanges();
+    if (IsMarkedForExport() || changed)
+        for (const CNamedCodeTreeElement* code : namedCodes_) {
+            std::string reason;
+            if (!code->ValidateName(code->GetName(), reason))
+                counts.invalidNames.push_back(code->GetName());
+        }
+    if (!IsImported()) {
+        // Only a configuration the export sends becomes a new device type.
+        if (changed && IsMarkedForExport()) counts.changedNotImported = true;
+        return;
+    }
+    ++counts.importedConfigurations;
+    if (!changed) return;
+    ++counts.changedConfigurations;
+    for (const CNamedCodeTreeElement* code : namedCodes_) {
+        if (!code->IsImported() || code->IsNewOrNameChanged())
+            ++counts.inserted;
+        else if (code->IsModified())
+            ++counts.modified;
+    }
+    for (const CTreeElement* node : AllChildren())
+        if (IsPendingDeletion(node)) ++counts.deleted;
+}

@@ -32,6 +32,16 @@ class CConfigTreeElement : public CTreeElement {
     // Imported configurations also carry the two export flags.
     void SetImported(bool imported) override;
     std::unique_ptr<CTreeElement> ReleaseChild(CTreeElement* node) override;
+    // An imported configuration counts itself; when it has changes, its
+    // named codes: inserted (not from SAP, new, renamed or moved here),
+    // modified (from SAP, command changed) and deleted (from SAP, removed
+    // and not yet exported). A changed configuration not from SAP that
+    // the export sends sets changedNotImported. The named codes of a configuration that takes part
+    // in an export are checked by the name rules.
+    void CountChanges(SapChangeCounts& counts) const override;
+    // Modified, or a named code that came from SAP was removed since the
+    // last export: the device type in SAP must change.
+    bool HasSapChanges() const;
 
     const std::vector<CNamedCodeTreeElement*>& NamedCodes() const { return namedCodes_; }
     CNamedCodeTreeElement* FindNamedCode(const std::string& name) const;

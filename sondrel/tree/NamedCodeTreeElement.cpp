@@ -6,6 +6,8 @@
 #include "catalog/Translate.h"
 #include "resource.h"
 
+#include <cstdio>
+
 void CNamedCodeTreeElement::OnSelect(TreeHost& host) {
     host.ShowNamedCode(*this);
 }
@@ -76,4 +78,35 @@ std::unique_ptr<CNamedCodeTreeElement> CNamedCodeTreeElement::MakeDeletionRecord
     record->SetImported(IsImported());
     record->SetImages(GetImage(), GetSelectedImage());
     return record;
+}
+
+namespace {
+
+// A catalog format filled with printf's rules, of any length.
+template <typename... Values> std::string FormatLine(const char* format, Values... values) {
+    int length = std::snprintf(nullptr, 0, format, values...);
+    if (length <= 0) return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, values...);
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+std::string DoubledApostrophes(const std::string& text) {
+    std::string doubled;
+    doubled.reserve(text.size());
+    for (char c : text) {
+        doubled.push_back(c);
+        if (c == '\'') doubled.push_back(c);
+    }
+    return doubled;
+}
+
+} // namespace
+
+void CNamedCodeTreeElement::AppendSapLines(SapExportLines& lines, int& index) const {
+    const std::string& controlName = printControlName_.empty() ? GetName() : printControlName_;
+    lines.push_back(FormatLine(GetText(205, 1, true), index++, controlName.c_str(), "5", " "));
+    lines.push_back(
+        FormatLine(GetText(205, 7, true), DoubledApostrophes(GetCurrentCommand()).c_str()));
 }

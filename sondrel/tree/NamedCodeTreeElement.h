@@ -19,7 +19,11 @@ class CNamedCodeTreeElement : public CTreeElement {
     // New or renamed, or its command differs from the saved one.
     bool IsModified() const override;
     void UpdateImages(TreeView& view) override;
-    void AppendSapLines(SapExportLines& lines, int& index) const override {}
+    // The two export lines of this print control: (205, 1) with index (then
+    // counted on), the print control name (else the own name), kind "5" and
+    // a blank hexadecimal flag; (205, 7) with the current command, its
+    // apostrophes doubled.
+    void AppendSapLines(SapExportLines& lines, int& index) const override;
 
     // What is stored, shown and exported: the current command when there is
     // one, else the saved command.
