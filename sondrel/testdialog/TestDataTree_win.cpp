@@ -8,7 +8,7 @@
 #include "DllBinding.h"
 #include "ScopedFlag.h"
 #include "SystemBarcodeDialog_win.h"
-#include "SapConnectionDialog_win.h"
+#include "SapConnection.h"
 #include "TreeImages.h"
 #include "catalog/Translate.h"
 #include "ui/DataExchange.h"
@@ -48,11 +48,18 @@ std::string RfcLayerError() {
     return GetText(200, 6, false);
 }
 
+// Why an import failed: the error the SAP side left in the connection
+// record, else (no device type taken) the RFC layer's general word.
+std::string ImportFailureText(const SapConnection& connection) {
+    if (Libraries().rfcReady && !connection.lastError.empty()) return connection.lastError;
+    return RfcLayerError();
+}
+
 } // namespace
 
 void CTestData::StartTree() {
     treeControl_.Attach(Item(IDC_TREE));
-    treeContext_.reset(new TreeCommandContext{treeControl_, *this, tree_});
+    treeContext_.reset(new TreeCommandContext{treeControl_, *this, tree_, &treeConnection_});
     treeControl_.SetContext(treeContext_.get());
     const bool fileOpened = configurationFile_.Open();
     tree_.fileOpened = fileOpened;
@@ -68,17 +75,22 @@ void CTestData::StartTree() {
 
 void CTestData::BuildStartTree() {
     const std::string command = BuildCommandString(settings, MaxiCodeFieldsInUse());
-    if (startMode == kImportFromSap && ImportAtStart()) return;
+    if (startMode == kImportFromSap && ImportAtStart(command)) return;
     tree_ = BuildPredefinedTree(command);
 }
 
 // The connection dialog, then the import; Retry asks again. False when the
 // user gives up (Cancel in either), and the predefined tree is built then.
-bool CTestData::ImportAtStart() {
+// Only settings that brought an import are stored.
+bool CTestData::ImportAtStart(const std::string& command) {
     for (;;) {
-        CSapConnectionDialog connection(this);
-        if (connection.DoModal() != IDOK) return false;
-        TreeMessage failure = StartImportFailureMessage(RfcLayerError());
+        if (!EditSapSettings()) return false;
+        SapConnection connection = MakeSapConnection(sapSettings_);
+        if (BuildImportedTree(tree_, treeControl_, connection, command)) {
+            StoreSapSettings(sapSettings_);
+            return true;
+        }
+        TreeMessage failure = StartImportFailureMessage(ImportFailureText(connection));
         if (MessageBoxA(Handle(), failure.text.c_str(), failure.caption.c_str(),
                         MB_RETRYCANCEL | MB_ICONSTOP) != IDRETRY)
             return false;

@@ -4,6 +4,8 @@
 #include "MaxicodeDialog_win.h"
 #include "PclDialog_win.h"
 #include "PclSequences.h"
+#include "SapDialogs_win.h"
+#include "SapSide.h"
 #include "ScopedFlag.h"
 #include "TestDrawing.h"
 #include "catalog/Translate.h"
@@ -64,9 +66,12 @@ void ShowControls(HWND dialog, std::initializer_list<int> ids, bool show) {
 
 } // namespace
 
-CTestData::CTestData() : CDialog(IDD_TESTDATA) {}
+CTestData::CTestData() : CDialog(IDD_TESTDATA) {
+    StartSapSide();
+}
 
 CTestData::~CTestData() {
+    sapSide_.reset();
     maxicode_.reset();
     pcl_.reset();
     if (titleFont_) DeleteObject(titleFont_);
@@ -116,6 +121,8 @@ const CommandRoutes& CTestData::Commands() const {
         Route(IDC_DISPLAY, BN_CLICKED, &CTestData::OnDisplay),
         Route(IDC_PRINT, BN_CLICKED, &CTestData::OnPrint),
         Route(IDC_PCL, BN_CLICKED, &CTestData::OnPcl),
+        Route(IDC_EXPORT_SAP, BN_CLICKED, &CTestData::OnExportToSap),
+        Route(ID_SAP_CONNECTION, kAnyNotification, &CTestData::OnSapConnection),
         Route(IDC_LOAD_DEFAULTS, BN_CLICKED, &CTestData::OnLoadDefaults),
         Route(IDC_SAVE_DEFAULTS, BN_CLICKED, &CTestData::OnSaveDefaults),
         Route(IDC_FACTORY_DEFAULTS, BN_CLICKED, &CTestData::OnFactoryDefaults),

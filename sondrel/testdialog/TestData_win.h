@@ -5,10 +5,14 @@
 // File/Exit); Enter presses the default button "Display" and leaves it open.
 // Beside the settings it shows the configuration tree: selecting a named
 // code loads its command, and every later change is written back into it.
+// Its SAP side imports device types into the tree and exports the changed
+// print controls, with the connection settings it holds for the run.
 #pragma once
 
 #include "BarcodeTreeCtrl_win.h"
 #include "ConfigurationFile_win.h"
+#include "SapConnection.h"
+#include "SapSettings.h"
 #include "ShownNamedCode.h"
 #include "StartMode.h"
 #include "TestSettings.h"
@@ -22,6 +26,8 @@
 
 class CMaxicodeDlg;
 class CPclDialog;
+class CSapDialogs;
+class CSapSide;
 
 class CTestData : public CDialog, private TreeHost {
   public:
@@ -91,7 +97,7 @@ class CTestData : public CDialog, private TreeHost {
     // The configuration tree (TestDataTree_win.cpp).
     void StartTree();
     void BuildStartTree();
-    bool ImportAtStart();
+    bool ImportAtStart(const std::string& command);
     void HideTreeForCompatibilityMode();
     void SetUpTabs();
     void ShowSelectedTab();
@@ -109,11 +115,26 @@ class CTestData : public CDialog, private TreeHost {
     void EditDefinition(CNamedCodeDefinitionTreeElement& definition) override;
     void ShowMessage(const TreeMessage& message) override;
 
+    // The SAP side (TestDataSap_win.cpp).
+    void StartSapSide();
+    void OnSapConnection();
+    void OnExportToSap();
+    // Shows the connection dialog with the settings; true, with the
+    // settings taken, after OK.
+    bool EditSapSettings();
+
     CConfigurationFile configurationFile_;
     CTreeList tree_;
     CBarcodeTreeCtrl treeControl_;
     std::unique_ptr<TreeCommandContext> treeContext_;
     CShownNamedCode shown_;
+
+    SapSettings sapSettings_;
+    // The connection the tree's "Import from SAP..." uses, rebuilt from the
+    // settings whenever they change.
+    SapConnection treeConnection_;
+    std::unique_ptr<CSapDialogs> sapDialogs_;
+    std::unique_ptr<CSapSide> sapSide_;
 
     std::unique_ptr<CMaxicodeDlg> maxicode_;
     std::unique_ptr<CPclDialog> pcl_;
