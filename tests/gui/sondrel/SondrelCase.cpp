@@ -85,9 +85,9 @@ std::string SondrelCase::LogText() const {
     return text;
 }
 
-void SondrelCase::StartSondrel(const std::string& program) {
-    session_ =
-        std::make_unique<gui::Session>(CaseName(), directory_->File(program), directory_->Path());
+void SondrelCase::StartSondrel(const std::string& program, const std::string& run) {
+    const std::string name = run.empty() ? CaseName() : CaseName() + "-" + run;
+    session_ = std::make_unique<gui::Session>(name, directory_->File(program), directory_->Path());
     ASSERT_TRUE(session_->program().Started())
         << "cannot start " << program << " (error " << session_->program().StartError() << ")";
 }

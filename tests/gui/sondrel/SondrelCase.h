@@ -44,8 +44,9 @@ class SondrelCase : public ::testing::Test {
     std::string LogText() const;
 
     // Starts the program (relative to the case directory) with the case
-    // directory as its current directory.
-    void StartSondrel(const std::string& program = kProgramFile);
+    // directory as its current directory. A later start in the same case
+    // names its run, so that its pictures do not replace the first run's.
+    void StartSondrel(const std::string& program = kProgramFile, const std::string& run = "");
 
     // Answers every message box with OK, in the order they come, until the
     // dialog with the title shows; returns the boxes. The SAP connection
