@@ -91,7 +91,7 @@ class InstallSystem {
     // Runs the program with one argument and waits for it to end.
     virtual bool RunAndWait(const std::string& program, const std::string& argument) = 0;
     // Hands the rest of the work to the command processor ("cmd.exe" with
-    // these arguments; each argument quoted as one) and ends the installer.
+    // these arguments, joined by CommandLineOf) and ends the installer.
     // Returns false when the command processor could not be started; a real
     // implementation does not return otherwise, a test's returns true.
     virtual bool HandOverToCommandProcessor(const std::vector<std::string>& arguments) = 0;

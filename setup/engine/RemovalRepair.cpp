@@ -118,3 +118,13 @@ bool RunRepair(InstallSystem& system, std::string_view listPath) {
     }
     return true;
 }
+
+std::string CommandLineOf(const std::vector<std::string>& arguments) {
+    std::string line;
+    for (const std::string& argument : arguments) {
+        if (!line.empty()) line += ' ';
+        bool quoted = argument.empty() || argument.find_first_of(" \t") != std::string::npos;
+        line += quoted ? '"' + argument + '"' : argument;
+    }
+    return line;
+}

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class InstallSystem;
 
@@ -32,3 +33,9 @@ RemovalOutcome RunRemoval(InstallSystem& system, std::string_view listPath);
 // Copies every file of the repair list from the repair directory back to D
 // or U; files missing there are skipped. False when the list was refused.
 bool RunRepair(InstallSystem& system, std::string_view listPath);
+
+// The arguments as one command line for the command processor: an argument
+// with a blank (a path below "Program Files") is enclosed in quotes. The
+// paths handed over hold no quote, and none of the characters the command
+// processor reads inside quotes; removal refuses lists with such paths.
+std::string CommandLineOf(const std::vector<std::string>& arguments);

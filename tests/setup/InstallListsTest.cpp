@@ -1,5 +1,6 @@
 // The removal and repair lists: their texts as an installation writes them,
 // and the checks that refuse every list the installation did not write.
+#include "InstallPaths.h"
 #include "RegistryEntries.h"
 #include "RemovalList.h"
 #include "RepairList.h"
@@ -190,4 +191,60 @@ TEST(InstallLists, RepairListsNotWrittenByTheInstallationAreRefused) {
             EXPECT_TRUE(plan.files.empty()) << c.what;
         }
     }
+}
+
+// Lists of sound lines with stray pieces put in: whatever removal accepts
+// deletes only files of the installation and removes U last.
+TEST(InstallLists, AcceptedRemovalListsTouchOnlyTheInstallation) {
+    const std::string lines[] = {kU + "\\SONDREL.EXE", kD + "\\BARCODE.DLL",
+                                 "-c " + kU + "\\QUODRA_SERVER.EXE -u", kEnd};
+    const std::string pieces[] = {kU,
+                                  kD,
+                                  "\\",
+                                  "..",
+                                  "-r ",
+                                  "-c ",
+                                  "-d ",
+                                  " -u",
+                                  "C:\\",
+                                  "\n",
+                                  "\r",
+                                  "*",
+                                  "%",
+                                  "x",
+                                  ":",
+                                  "\\\\",
+                                  "\\..\\",
+                                  std::string(1, '\0'),
+                                  std::string(1, '\xff')};
+    const RemovalContext context = ContextOfInstallation();
+    uint32_t seed = 12345;
+    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    int accepted = 0;
+    for (int round = 0; round < 5000; ++round) {
+        std::string text;
+        for (uint32_t count = 1 + next() % 5; count > 0; --count) {
+            std::string line = lines[next() % std::size(lines)];
+            if (next() % 2)
+                line.insert(next() % (line.size() + 1), pieces[next() % std::size(pieces)]);
+            text += line + "\n";
+        }
+        if (next() % 4) text += kEnd + "\n";
+        RemovalPlan plan = PlanRemoval(text, context);
+        if (plan.refusal) continue;
+        ++accepted;
+        ASSERT_EQ(plan.steps.back().kind, RemovalKind::RemoveDirectory) << text;
+        EXPECT_EQ(plan.steps.back().path, kU);
+        for (size_t i = 0; i + 1 < plan.steps.size(); ++i) {
+            const RemovalStep& step = plan.steps[i];
+            ASSERT_NE(step.kind, RemovalKind::RemoveDirectory) << text;
+            ASSERT_NE(step.kind, RemovalKind::DeleteByCommandProcessor) << text;
+            bool inD = EqualsNoCase(ParentOf(step.path), kD) &&
+                       EqualsNoCase(FileNameOf(step.path), "BARCODE.DLL");
+            EXPECT_TRUE(IsPlainDrivePath(step.path) && (IsBelowDirectory(step.path, kU) || inD))
+                << text;
+            EXPECT_EQ((step.path + "\\").find("\\..\\"), std::string::npos) << text;
+        }
+    }
+    EXPECT_GT(accepted, 200); // the property is put to the test
 }

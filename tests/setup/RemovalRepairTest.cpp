@@ -41,6 +41,7 @@ TEST(RemovalRepair, RemovalDeletesTheListedFilesAndHandsTheRestOver) {
 
     EXPECT_EQ(RunRemoval(machine, RemovalListOf(kCommandLine)), RemovalOutcome::HandedOver);
     EXPECT_EQ(machine.handOver, (std::vector<std::string>{"/c", "RD", "/s", "/q", kU}));
+    EXPECT_EQ(CommandLineOf(machine.handOver), "/c RD /s /q \"C:\\Program Files\\Barcode\"");
     EXPECT_FALSE(machine.uninstallEntry);
     EXPECT_TRUE(machine.boxes.empty());
     for (const std::string& removed :
