@@ -334,12 +334,21 @@ TEST_F(SondrelSap, ImportChangeExportAndImportAgain) {
     Exit(main);
 }
 
-// A wrong password: the RFC layer's error box, then the failed import with
-// the stand-in's reason; Retry shows the connection dialog again with what
-// was typed, Cancel starts with the predefined tree and stores nothing.
+// A system number out of range stays in the dialog. A wrong password: the
+// RFC layer's error box, then the failed import with the stand-in's reason;
+// Retry shows the connection dialog again with what was typed, Cancel
+// starts with the predefined tree and stores nothing.
 TEST_F(SondrelSap, RefusedLogonOffersRetryAndCancelStartsPredefined) {
     HWND connection = StartImport();
     ASSERT_NE(connection, nullptr);
+    // A system number beyond two digits is refused where it was typed.
+    ASSERT_TRUE(gui::SetControlText(connection, kSystemNumberEdit, "100"));
+    ASSERT_TRUE(gui::PostClick(connection, IDOK));
+    HWND refusal = gui::WaitForMessageBox(session().program());
+    ASSERT_NE(refusal, nullptr) << "the system number 100 is taken; " << Showing();
+    session().TakePicture(refusal);
+    ASSERT_TRUE(gui::AnswerMessageBox(refusal));
+    EXPECT_TRUE(IsWindowVisible(connection)) << "the connection dialog closed";
     for (int answer : {IDRETRY, IDCANCEL}) {
         ASSERT_NO_FATAL_FAILURE(Connect(connection, "wrong"));
         HWND failure = nullptr;
