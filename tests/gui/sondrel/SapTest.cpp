@@ -262,6 +262,10 @@ class SondrelSap : public SondrelCase {
 TEST_F(SondrelSap, ImportChangeExportAndImportAgain) {
     HWND connection = StartImport();
     ASSERT_NE(connection, nullptr);
+    // Nothing stored yet: the settings the catalog gives, empty ones empty.
+    EXPECT_EQ(gui::ControlText(connection, kSystemNameEdit), "");
+    EXPECT_EQ(gui::ControlText(connection, kHostEdit), "");
+    EXPECT_EQ(gui::ControlText(connection, kClientEdit), Text(210, 25));
     ASSERT_NO_FATAL_FAILURE(Connect(connection, kPassword));
     ASSERT_NO_FATAL_FAILURE(ImportTheDeviceType(false));
     HWND main = MainDialog();
