@@ -13,6 +13,16 @@
 #include <string>
 #include <vector>
 
+// <windows.h> defines ReplaceFile and WriteProfileString as macros for their
+// A and W forms, which would rename the operations below in some files and
+// not in others. A Windows file includes <windows.h> before this header.
+#ifdef ReplaceFile
+#undef ReplaceFile
+#endif
+#ifdef WriteProfileString
+#undef WriteProfileString
+#endif
+
 enum class BoxIcon { Information, Question, Warning, Error };
 enum class BoxButtons { Ok, OkCancel, YesNo };
 enum class BoxAnswer { Ok, Cancel, Yes, No };

@@ -70,6 +70,8 @@ inline constexpr const char* kMappedSection = "Settings";
 // The shortcut to the test program.
 inline constexpr const char* kShortcutTarget = "Sondrel.exe";
 inline constexpr const char* kShortcutDescription = "Barcode Testframe";
+inline constexpr const char* kSetPathFailed = "SetPath failed!";
+inline constexpr const char* kSetDescriptionFailed = "SetDescription failed!";
 
 } // namespace setup_text
 
