@@ -1,0 +1,5 @@
+#include "AboutDialog_win.h"
+
+#include "resource.h"
+
+CAboutDlg::CAboutDlg() : CTranslateDialog(IDD_ABOUTBOX) {}
