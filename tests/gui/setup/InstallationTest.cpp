@@ -1,8 +1,11 @@
 // The whole installation from the medium, every page visited, then the
 // machine read back from outside: the files and their bytes, the registry
 // and the profile mapping, the uninstall entry, the shortcut, both lists.
+#include "BuildFiles.h"
+#include "Program.h"
 #include "SetupCase.h"
 #include "SetupMachine.h"
+#include "WindowSearch.h"
 
 #include <gtest/gtest.h>
 
@@ -135,4 +138,38 @@ TEST(Installation, WritesBothLists) {
                                         d + "\\BARCODE.DLL", d + "\\Barcode.dat",
                                         u + "\\Barcode.dat", CommonProgramsFolder() + "\\Sondrel.LNK",
                                         r + "\\repair.lst", r + "\\uninstall.lst", "-r " + u}));
+}
+
+TEST(Installation, TheInstalledDllReadsTheProfileSetupPrepared) {
+    ASSERT_TRUE(EnsureInstalled(CaseName()));
+    // The DLL's log in its own section, for this one start.
+    const std::string log = gui::JoinPath(gui::CaseRootDirectory(), "setup-dll.log");
+    DeleteFileA(log.c_str());
+    WritePrivateProfileStringA("BarCode", "LogEnabled", "3", "barcode.ini");
+    WritePrivateProfileStringA("BarCode", "LogFile", log.c_str(), "barcode.ini");
+
+    // Loaded from D by a process of its own, which ends with it: the driver
+    // keeps no installed file in use. The DLL looks for its catalog in the
+    // current, the Windows and the System directory: a D outside the System
+    // directory serves a print server that runs in D.
+    std::optional<DWORD> exitCode;
+    {
+        gui::Program probe(gui::BuiltFile("setup_dll_probe.exe"), Paths().dll,
+                           {Paths().dll + "\\BARCODE.DLL"});
+        ASSERT_TRUE(probe.Started()) << "error " << probe.StartError();
+        exitCode = probe.WaitForExit(gui::kFirstWindowTimeoutMs);
+        if (!exitCode) ADD_FAILURE() << "the DLL does not return; " << gui::DescribeDialogs(probe.Id());
+    }
+    WritePrivateProfileStringA("BarCode", "LogEnabled", nullptr, "barcode.ini");
+    WritePrivateProfileStringA("BarCode", "LogFile", nullptr, "barcode.ini");
+    EXPECT_EQ(exitCode, std::optional<DWORD>(0)) << "the installed DLL did not load and initialise";
+
+    // "Priv" = 1 in its section: the defaults are read from barcode.ini, not
+    // from the older win.ini.
+    const std::string text = FileBytes(log);
+    EXPECT_NE(text.find("Reading the defaults from \"barcode.ini\", section [BarCode]"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Default Height/H\xF6he H=20"), std::string::npos) << text;
+    DeleteFileA(log.c_str());
 }
