@@ -2,7 +2,8 @@
 # Builds the benchmark against the peer libraries (zint, zxing-cpp,
 # libqrencode, libdmtx) in a Release build in build/bench and runs it: our
 # encoders and full print requests beside the peers on the same data, one
-# line per case with the ratio ours / peer.
+# line per case with the ratio ours / peer; then whole processes of
+# barcode-print beside zint's command line (one label, and a batch).
 #   bash scripts/bench.sh
 #   BARCODE_SKIP_DEPS=1 bash scripts/bench.sh    without installing packages
 set -euo pipefail
@@ -14,7 +15,7 @@ if [ "${BARCODE_SKIP_DEPS:-}" != 1 ]; then
 fi
 echo "== Building the bench (build/bench)"
 cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBARCODE_BUILD_TESTS=OFF >/dev/null
-cmake --build build/bench -j 2 --target bench
+cmake --build build/bench -j 2 --target bench barcode-print
 
 # The run keeps its profile, log and catalog inside the build folder; with no
 # barcode.ini there, logging is off as it is by default.
@@ -24,3 +25,5 @@ export BARCODE_SYSDIR="$root/build/bench/share/barcode"
 mkdir -p "$BARCODE_WINDIR" "$BARCODE_DOSROOT"
 echo "== Running the bench"
 build/bench/bin/bench
+echo "== Whole processes: barcode-print and zint's command line (CPU time)"
+bash bench/process-bench.sh build/bench/bin/barcode-print

@@ -27,7 +27,7 @@ test_packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64
     xvfb xauth imagemagick fonts-wine ghostscript
-    libzxing-dev libzint-dev
+    libzxing-dev libzint-dev zint
     libqrencode-dev libdmtx-dev
     clang libclang-rt-14-dev
 )

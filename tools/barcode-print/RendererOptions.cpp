@@ -1,6 +1,8 @@
 // The command line of barcode-print.
 #include "RendererOptions.h"
 
+#include "BatchNames.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,11 +39,27 @@ std::string ReadStandardInput() {
     return text;
 }
 
+// A batch takes its commands from standard input only.
+bool FinishBatchOptions(bool pageGiven, RendererOptions& options, std::string& problem) {
+    if (!options.commands.empty()) {
+        problem = "--batch reads its commands from standard input, not from the command line";
+        return false;
+    }
+    if (options.output.empty()) {
+        problem = "no output file given (-o FILE)";
+        return false;
+    }
+    if (!pageGiven && !CheckBatchPattern(options.output, problem)) return false;
+    options.mode = pageGiven ? RendererMode::kBatchPage : RendererMode::kBatchSymbols;
+    return true;
+}
+
 } // namespace
 
 const char* RendererUsage() {
     return "usage: barcode-print [-r DPI] -o FILE COMMAND\n"
            "       barcode-print [-r DPI] --page WIDTHxHEIGHT -o FILE COMMAND...\n"
+           "       barcode-print [-r DPI] [--page WIDTHxHEIGHT] --batch -o FILE < COMMANDS\n"
            "       barcode-print --types | --type CODE | --help\n"
            "\n"
            "Draws barcode commands through the barcode library and saves the result\n"
@@ -53,6 +71,11 @@ const char* RendererUsage() {
            "                       drawn at its own X= and Y= position (BarcodePrint);\n"
            "                       without --page the one command is rendered into a\n"
            "                       bitmap just large enough for it (BarcodePrintCB)\n"
+           "  --batch              reads the commands from standard input, one a line\n"
+           "                       (empty lines skipped), and starts up only once:\n"
+           "                       with --page all onto the one page, without it each\n"
+           "                       into a file of its own, named by FILE with %d (or\n"
+           "                       %04d) replaced by the command's line number\n"
            "  --types              lists the barcode types and their C= codes\n"
            "  --type CODE          shows the type a C= code selects\n"
            "  COMMAND              a barcode command; \"-\" reads it from standard input\n"
@@ -64,13 +87,16 @@ const char* RendererUsage() {
            "      \"C=128,X=5,Y=25,B=90,H=15,D=PARCEL 0042\" "
            "\"C=I14,X=5,Y=55,B=90,H=20,D=1234567890123\"\n"
            "  echo \"C=93,D=CODE 93\" | barcode-print -o code93.png -\n"
+           "  barcode-print --batch -o label-%03d.png < commands.txt\n"
            "\n"
            "On failure the library's reason goes to standard error and the exit\n"
-           "status is 1 (2 for a wrong command line).\n";
+           "status is 1 (2 for a wrong command line); a batch goes on with the next\n"
+           "command and names the line that failed.\n";
 }
 
 bool ParseRendererOptions(int argc, char** argv, RendererOptions& options, std::string& problem) {
     bool pageGiven = false;
+    bool batch = false;
     for (int i = 1; i < argc; ++i) {
         std::string argument = argv[i];
         auto next = [&](const char* what) -> const char* {
@@ -92,6 +118,8 @@ bool ParseRendererOptions(int argc, char** argv, RendererOptions& options, std::
             options.mode = RendererMode::kShowType;
             options.typeCode = code;
             return true;
+        } else if (argument == "--batch") {
+            batch = true;
         } else if (argument == "-r") {
             const char* value = next("a resolution");
             if (value == nullptr) return false;
@@ -121,6 +149,7 @@ bool ParseRendererOptions(int argc, char** argv, RendererOptions& options, std::
             options.commands.push_back(argument);
         }
     }
+    if (batch) return FinishBatchOptions(pageGiven, options, problem);
     if (options.commands.empty()) {
         problem = argc <= 1 ? "no command given" : "no barcode command given";
         return false;

@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
-enum class RendererMode { kHelp, kListTypes, kShowType, kSymbol, kPage };
+// kBatchSymbols and kBatchPage read their commands from standard input, one
+// a line: each to a file of its own, or all onto one page.
+enum class RendererMode { kHelp, kListTypes, kShowType, kSymbol, kPage, kBatchSymbols, kBatchPage };
 
 struct RendererOptions {
     RendererMode mode = RendererMode::kHelp;
     int dpi = 300;
-    std::string output;
+    std::string output; // in a batch without a page, a pattern with %d
     int pageWidthMm = 0;
     int pageHeightMm = 0;
     std::string typeCode;

@@ -1,6 +1,7 @@
 // barcode-print: the command-line renderer. It draws barcode commands
 // through the barcode library's exports, as a print server would, and saves
 // the result as an image file.
+#include "BatchNames.h"
 #include "RendererOptions.h"
 
 #include "barcode.h"
@@ -10,6 +11,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 #include <string>
 
 namespace {
@@ -57,15 +59,14 @@ void ReportFailure(const std::string& command, const BarcodeRequest& request) {
 }
 
 // One symbol into a bitmap just large enough for it, through the clipboard.
-int RenderSymbol(const RendererOptions& options) {
-    const std::string& command = options.commands.front();
-    HDC page = CreatePageDC(1, 1, options.dpi);
+int RenderSymbol(const std::string& command, int dpi, const std::string& output) {
+    HDC page = CreatePageDC(1, 1, dpi);
     if (page == nullptr) {
         std::fprintf(stderr, "barcode-print: cannot create a device context\n");
         return 1;
     }
     BarcodeRequest request = RequestFor(command);
-    int drawn = BarcodePrintCB(page, &request, options.dpi, options.dpi, 0);
+    int drawn = BarcodePrintCB(page, &request, dpi, dpi, 0);
     DeletePageDC(page);
     if (!drawn) {
         ReportFailure(command, request);
@@ -76,10 +77,10 @@ int RenderSymbol(const RendererOptions& options) {
         return 1;
     }
     HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
-    bool saved = bitmap != nullptr && SaveBitmapAsImageFile(bitmap, options.output.c_str());
+    bool saved = bitmap != nullptr && SaveBitmapAsImageFile(bitmap, output.c_str());
     CloseClipboard();
     if (!saved) {
-        std::fprintf(stderr, "barcode-print: cannot write %s\n", options.output.c_str());
+        std::fprintf(stderr, "barcode-print: cannot write %s\n", output.c_str());
         return 1;
     }
     return 0;
@@ -114,6 +115,42 @@ int RenderPage(const RendererOptions& options) {
     return failures == 0 ? 0 : 1;
 }
 
+// The next command of a batch: the next line of standard input that is not
+// empty, without its line end; false at the end of the input.
+bool ReadBatchCommand(std::string& command, long long& lineNumber) {
+    while (std::getline(std::cin, command)) {
+        ++lineNumber;
+        if (!command.empty() && command.back() == '\r') command.pop_back();
+        if (!command.empty()) return true;
+    }
+    return false;
+}
+
+// Each command of standard input into a file of its own, named by its line
+// number. A command that fails is reported with its line and the batch goes
+// on, so that one bad label does not cost the others.
+int RenderBatchSymbols(const RendererOptions& options) {
+    std::string command;
+    long long lineNumber = 0;
+    int failures = 0;
+    while (ReadBatchCommand(command, lineNumber)) {
+        if (RenderSymbol(command, options.dpi, BatchFileName(options.output, lineNumber)) != 0) {
+            std::fprintf(stderr, "barcode-print: line %lld failed\n", lineNumber);
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+// Every command of standard input onto the one page.
+int RenderBatchPage(RendererOptions options) {
+    std::string command;
+    long long lineNumber = 0;
+    while (ReadBatchCommand(command, lineNumber))
+        options.commands.push_back(command);
+    return RenderPage(options);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -132,9 +169,13 @@ int main(int argc, char** argv) {
     case RendererMode::kShowType:
         return ShowType(options.typeCode);
     case RendererMode::kSymbol:
-        return RenderSymbol(options);
+        return RenderSymbol(options.commands.front(), options.dpi, options.output);
     case RendererMode::kPage:
         return RenderPage(options);
+    case RendererMode::kBatchSymbols:
+        return RenderBatchSymbols(options);
+    case RendererMode::kBatchPage:
+        return RenderBatchPage(options);
     }
     return 2;
 }
