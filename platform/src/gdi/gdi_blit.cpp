@@ -62,12 +62,14 @@ struct SourceReader {
     uint32_t black = 0, white = gdi::kRgbMask; // monochrome source colours
     uint32_t background = 0;                   // colour source's background
 
-    uint32_t operator()(int x, int y) const {
-        uint32_t pixel = source.At(x, y) & gdi::kRgbMask;
+    uint32_t operator()(int x, int y) const { return Convert(source.At(x, y)); }
+    uint32_t Convert(uint32_t pixel) const {
+        pixel &= gdi::kRgbMask;
         if (monoToColour) return pixel ? white : black;
         if (colourToMono) return pixel == background ? gdi::kRgbMask : 0;
         return pixel;
     }
+    const uint32_t* Row(int y) const { return source.pixels.data() + size_t(y) * source.width; }
 };
 
 SourceReader ReaderFor(const DeviceContext& destination, const Raster& target,
@@ -148,13 +150,17 @@ uint32_t Merge(int mode, uint32_t accumulated, uint32_t pixel) {
     return pixel;
 }
 
-// The stretched source image over the visible destination rectangle.
+// The stretched source image over the visible destination rectangle. A
+// stretch may leave pixels unwritten (where no source pixel lands), and those
+// keep the destination; a halftone writes them all and keeps no flags.
 class StretchedImage {
   public:
-    StretchedImage(RECT area) : area_(area) {
+    enum class Pixels { kSomeWritten, kAllWritten };
+    StretchedImage(RECT area, Pixels pixels = Pixels::kSomeWritten)
+        : area_(area), allWritten_(pixels == Pixels::kAllWritten) {
         width_ = area.right - area.left;
         pixels_.assign(static_cast<size_t>(width_) * (area.bottom - area.top), 0);
-        written_.assign(pixels_.size(), false);
+        if (!allWritten_) written_.assign(pixels_.size(), false);
     }
 
     // Puts source row `row` into destination row y with the row rules of
@@ -187,11 +193,17 @@ class StretchedImage {
 
     void Put(int x, int y, uint32_t value) {
         pixels_[Index(x, y)] = value;
-        written_[Index(x, y)] = true;
+        if (!allWritten_) written_[Index(x, y)] = true;
         drawn_ = true;
     }
+    // The pixels of row y from the area's left edge, when all are written.
+    uint32_t* AllWrittenRow(int y) {
+        drawn_ = true;
+        return pixels_.data() + Index(area_.left, y);
+    }
     bool Drawn() const { return drawn_; }
-    bool Written(int x, int y) const { return written_[Index(x, y)]; }
+    bool AllWritten() const { return allWritten_; }
+    bool Written(int x, int y) const { return allWritten_ || written_[Index(x, y)]; }
     uint32_t At(int x, int y) const { return pixels_[Index(x, y)]; }
 
   private:
@@ -199,6 +211,7 @@ class StretchedImage {
         return static_cast<size_t>(y - area_.top) * width_ + (x - area_.left);
     }
     RECT area_;
+    bool allWritten_;
     int width_;
     std::vector<uint32_t> pixels_;
     std::vector<bool> written_;
@@ -238,10 +251,10 @@ StretchedImage Stretch(RECT area, const DeviceSpan& dst, const DeviceSpan& src, 
 // rectangles are the visible parts, so clipping changes the scale, as there.
 StretchedImage Halftone(RECT area, const DeviceSpan& dst, const DeviceSpan& src, RECT srcVisible,
                         const SourceReader& read, bool monochrome) {
-    StretchedImage image(area);
     RECT source;
     if (!Intersect(gdi::BoundingRect(src.x, src.y, src.width, src.height), srcVisible, source))
-        return image;
+        return StretchedImage(area);
+    StretchedImage image(area, StretchedImage::Pixels::kAllWritten);
     const int dstWidth = area.right - area.left, dstHeight = area.bottom - area.top;
     const bool mirroredX = (dst.width < 0) != (src.width < 0);
     const bool mirroredY = (dst.height < 0) != (src.height < 0);
@@ -276,10 +289,14 @@ StretchedImage Halftone(RECT area, const DeviceSpan& dst, const DeviceSpan& src,
         int y0 = static_cast<int>(fy);
         int y1 = std::clamp(y0 + 1, int(source.top), int(source.bottom - 1));
         float dy = fy - float(y0);
+        const uint32_t* topRow = read.Row(y0);
+        const uint32_t* bottomRow = read.Row(y1);
+        uint32_t* out = image.AllWrittenRow(area.top + row);
         for (int column = 0; column < dstWidth; ++column) {
             const int x0 = taps[size_t(column)].x0, x1 = taps[size_t(column)].x1;
             const float dx = taps[size_t(column)].dx;
-            uint32_t c00 = read(x0, y0), c01 = read(x1, y0), c10 = read(x0, y1), c11 = read(x1, y1);
+            uint32_t c00 = read.Convert(topRow[x0]), c01 = read.Convert(topRow[x1]),
+                     c10 = read.Convert(bottomRow[x0]), c11 = read.Convert(bottomRow[x1]);
             // Four equal neighbours blend to themselves (a blend of equal
             // values rounds back to the value): the inside of every bar
             // and module, most of a stretched symbol.
@@ -293,7 +310,7 @@ StretchedImage Halftone(RECT area, const DeviceSpan& dst, const DeviceSpan& src,
                 }
             }
             if (monochrome) value = gdi::NearestBlackOrWhite(value);
-            image.Put(area.left + column, area.top + row, value);
+            out[column] = value;
         }
         fy += stepY;
     }
@@ -416,6 +433,14 @@ BOOL Blit(HDC destination, int x, int y, int width, int height, HDC source, int 
         // stretch reports an error (and StretchBlt fails) rather than
         // drawing nothing.
         if (!image.Drawn()) return mode == HALFTONE ? TRUE : FALSE;
+        if (rop == SRCCOPY && image.AllWritten()) { // a halftone copy: whole rows
+            for (int row = dstVisible.top; row < dstVisible.bottom; ++row) {
+                uint32_t* out = &target->pixels[size_t(row) * target->width + dstVisible.left];
+                for (int column = dstVisible.left; column < dstVisible.right; ++column)
+                    *out++ = image.At(column, row) & gdi::kRgbMask;
+            }
+            return TRUE;
+        }
         if (rop == SRCCOPY) { // the copy a program almost always asks for
             for (int row = dstVisible.top; row < dstVisible.bottom; ++row)
                 for (int column = dstVisible.left; column < dstVisible.right; ++column)

@@ -45,17 +45,19 @@ POINT WithinReach(POINT p) {
 
 // ---- Coverage ----
 
-Coverage::Coverage(RECT clip) : clip_(clip), top_(clip.top) {
-    if (clip_.bottom > clip_.top && clip_.right > clip_.left)
-        rows_.resize(static_cast<size_t>(clip_.bottom - clip_.top));
-}
+Coverage::Coverage(RECT clip) : clip_(clip) {}
 
 void Coverage::AddSpan(int y, int left, int right) {
     if (y < clip_.top || y >= clip_.bottom) return;
     left = std::max<int>(left, clip_.left);
     right = std::min<int>(right, clip_.right);
     if (left >= right) return;
-    rows_[static_cast<size_t>(y - top_)].emplace_back(left, right);
+    // A span after the last one, apart from it, keeps the list in order.
+    if (normalized_ && !spans_.empty()) {
+        const Span& last = spans_.back();
+        normalized_ = y > last.y || (y == last.y && left > last.right);
+    }
+    spans_.push_back({y, left, right});
 }
 
 void Coverage::AddRect(RECT rect) {
@@ -69,44 +71,46 @@ void Coverage::AddCoverage(const Coverage& other) {
     other.ForEachSpan([this](int y, int left, int right) { AddSpan(y, left, right); });
 }
 
-std::vector<std::pair<int, int>> Coverage::Normalized(size_t row) const {
-    std::vector<std::pair<int, int>> spans = rows_[row];
-    std::sort(spans.begin(), spans.end());
-    std::vector<std::pair<int, int>> merged;
-    for (const auto& span : spans) {
-        if (!merged.empty() && span.first <= merged.back().second)
-            merged.back().second = std::max(merged.back().second, span.second);
+void Coverage::Normalize() const {
+    if (normalized_) return;
+    std::sort(spans_.begin(), spans_.end(), [](const Span& a, const Span& b) {
+        return a.y != b.y ? a.y < b.y : a.left != b.left ? a.left < b.left : a.right < b.right;
+    });
+    size_t kept = 0;
+    for (size_t i = 0; i < spans_.size(); ++i) {
+        Span& last = spans_[kept - (kept > 0 ? 1 : 0)];
+        if (kept > 0 && spans_[i].y == last.y && spans_[i].left <= last.right)
+            last.right = std::max(last.right, spans_[i].right);
         else
-            merged.push_back(span);
+            spans_[kept++] = spans_[i];
     }
-    return merged;
+    spans_.resize(kept);
+    normalized_ = true;
 }
 
+// Both lists in order, row by row: each span loses what the other's spans
+// of its row cover.
 void Coverage::Subtract(const Coverage& other) {
-    for (size_t row = 0; row < rows_.size(); ++row) {
-        int y = top_ + static_cast<int>(row);
-        if (y < other.clip_.top || y >= other.clip_.bottom) continue;
-        size_t otherRow = static_cast<size_t>(y - other.top_);
-        if (otherRow >= other.rows_.size() || other.rows_[otherRow].empty()) continue;
-        std::vector<std::pair<int, int>> remaining;
-        std::vector<std::pair<int, int>> holes = other.Normalized(otherRow);
-        for (auto span : Normalized(row)) {
-            for (const auto& hole : holes) {
-                if (hole.second <= span.first || hole.first >= span.second) continue;
-                if (hole.first > span.first) remaining.emplace_back(span.first, hole.first);
-                span.first = std::max(span.first, hole.second);
-                if (span.first >= span.second) break;
-            }
-            if (span.first < span.second) remaining.push_back(span);
+    Normalize();
+    other.Normalize();
+    std::vector<Span> remaining;
+    remaining.reserve(spans_.size());
+    size_t hole = 0;
+    for (Span span : spans_) {
+        while (hole < other.spans_.size() &&
+               (other.spans_[hole].y < span.y ||
+                (other.spans_[hole].y == span.y && other.spans_[hole].right <= span.left)))
+            ++hole;
+        for (size_t h = hole; h < other.spans_.size() && other.spans_[h].y == span.y; ++h) {
+            const Span& cut = other.spans_[h];
+            if (cut.left >= span.right) break;
+            if (cut.left > span.left) remaining.push_back({span.y, span.left, cut.left});
+            span.left = std::max(span.left, cut.right);
+            if (span.left >= span.right) break;
         }
-        rows_[row] = std::move(remaining);
+        if (span.left < span.right) remaining.push_back(span);
     }
-}
-
-bool Coverage::Empty() const {
-    for (const auto& row : rows_)
-        if (!row.empty()) return false;
-    return true;
+    spans_ = std::move(remaining);
 }
 
 void Coverage::Fill(Raster& raster, const Paint& paint) const {

@@ -115,7 +115,11 @@ LONG RoundCoordinate(double value);
 
 // ---- Coverage: which device pixels a primitive covers (gdi_coverage.cpp) ----
 
-// A set of device pixels as spans per row, clipped to a rectangle.
+// A set of device pixels as spans of rows, clipped to a rectangle. The spans
+// are kept in one list in the order they were added and put in order (top to
+// bottom, left to right, overlapping and touching spans merged) only when
+// they are read: most shapes add one span a row from the top, which is in
+// order already, and a list for each row would cost an allocation a row.
 class Coverage {
   public:
     explicit Coverage(RECT clip);
@@ -123,28 +127,25 @@ class Coverage {
     void AddRect(RECT rect);
     void AddCoverage(const Coverage& other);
     void Subtract(const Coverage& other);
-    bool Empty() const;
+    bool Empty() const { return spans_.empty(); }
     RECT Clip() const { return clip_; }
     // Calls paint(y, left, right) once for each maximal span, top to bottom.
     template <class Paint> void ForEachSpan(Paint paint) const {
-        for (size_t row = 0; row < rows_.size(); ++row) {
-            const int y = top_ + static_cast<int>(row);
-            if (rows_[row].size() == 1) { // already maximal: most rows of most shapes
-                paint(y, rows_[row].front().first, rows_[row].front().second);
-                continue;
-            }
-            if (rows_[row].empty()) continue;
-            for (const auto& span : Normalized(row))
-                paint(y, span.first, span.second);
-        }
+        Normalize();
+        for (const Span& span : spans_)
+            paint(span.y, span.left, span.right);
     }
     void Fill(Raster& raster, const Paint& paint) const;
 
   private:
-    std::vector<std::pair<int, int>> Normalized(size_t row) const;
+    struct Span {
+        int y, left, right;
+    };
+    void Normalize() const;
     RECT clip_;
-    int top_;
-    std::vector<std::vector<std::pair<int, int>>> rows_;
+    // Mutable: reading puts the same set of pixels in order.
+    mutable std::vector<Span> spans_;
+    mutable bool normalized_ = true;
 };
 
 // The interior of a polygon under the alternate (even-odd) rule, as GDI's
