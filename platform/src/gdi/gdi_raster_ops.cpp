@@ -129,6 +129,48 @@ bool IgnoresDestination(int rop2) {
     return rop2 == 1 || rop2 == 4 || rop2 == 13 || rop2 == 16;
 }
 
+// One value over [left, right) x [top, bottom), inside the raster. A bar of a
+// linear code is a few pixels wide and hundreds of rows high: rows of up to
+// eight pixels are written as single stores, which a general fill of each
+// short row would spend more on setting up than on the pixels.
+void FillSolid(Raster& raster, int left, int top, int right, int bottom, uint32_t value) {
+    const size_t stride = static_cast<size_t>(raster.width);
+    uint32_t* row = raster.pixels.data() + static_cast<size_t>(top) * stride + left;
+    const int width = right - left;
+    if (width > 8) {
+        for (int y = top; y < bottom; ++y, row += stride)
+            std::fill(row, row + width, value);
+        return;
+    }
+    for (int y = top; y < bottom; ++y, row += stride) {
+        switch (width) {
+        case 8:
+            row[7] = value;
+            [[fallthrough]];
+        case 7:
+            row[6] = value;
+            [[fallthrough]];
+        case 6:
+            row[5] = value;
+            [[fallthrough]];
+        case 5:
+            row[4] = value;
+            [[fallthrough]];
+        case 4:
+            row[3] = value;
+            [[fallthrough]];
+        case 3:
+            row[2] = value;
+            [[fallthrough]];
+        case 2:
+            row[1] = value;
+            [[fallthrough]];
+        default:
+            row[0] = value;
+        }
+    }
+}
+
 } // namespace
 
 void FillRect(Raster& raster, RECT rect, const Paint& paint, int rop2) {
@@ -139,11 +181,7 @@ void FillRect(Raster& raster, RECT rect, const Paint& paint, int rop2) {
     // of a single value, which a print of a whole page repeats millions of
     // times.
     if (!paint.dithered && IgnoresDestination(rop2)) {
-        const uint32_t value = ApplyRop2(rop2, paint.pixel, 0);
-        for (int y = top; y < bottom; ++y) {
-            uint32_t* row = raster.pixels.data() + static_cast<size_t>(y) * raster.width;
-            std::fill(row + left, row + right, value);
-        }
+        FillSolid(raster, left, top, right, bottom, ApplyRop2(rop2, paint.pixel, 0));
         return;
     }
     for (int y = top; y < bottom; ++y) {
