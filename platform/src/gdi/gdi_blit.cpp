@@ -249,12 +249,18 @@ StretchedImage Stretch(RECT area, const DeviceSpan& dst, const DeviceSpan& src, 
 // from the last pixel when mirrored), clamped to the rectangle, and blends
 // the four neighbouring pixels of each channel, rounding half up. Both
 // rectangles are the visible parts, so clipping changes the scale, as there.
-StretchedImage Halftone(RECT area, const DeviceSpan& dst, const DeviceSpan& src, RECT srcVisible,
-                        const SourceReader& read, bool monochrome) {
+bool IsGray(uint32_t pixel) {
+    return ((pixel ^ (pixel >> 8)) & 0xFFFF) == 0;
+}
+
+// RowFor(y) gives where destination row y's pixels from the area's left edge
+// go. False when the source rectangle shows nothing (nothing is written).
+template <class RowFor>
+bool Halftone(RECT area, const DeviceSpan& dst, const DeviceSpan& src, RECT srcVisible,
+              const SourceReader& read, bool monochrome, RowFor rowFor) {
     RECT source;
     if (!Intersect(gdi::BoundingRect(src.x, src.y, src.width, src.height), srcVisible, source))
-        return StretchedImage(area);
-    StretchedImage image(area, StretchedImage::Pixels::kAllWritten);
+        return false;
     const int dstWidth = area.right - area.left, dstHeight = area.bottom - area.top;
     const bool mirroredX = (dst.width < 0) != (src.width < 0);
     const bool mirroredY = (dst.height < 0) != (src.height < 0);
@@ -291,7 +297,7 @@ StretchedImage Halftone(RECT area, const DeviceSpan& dst, const DeviceSpan& src,
         float dy = fy - float(y0);
         const uint32_t* topRow = read.Row(y0);
         const uint32_t* bottomRow = read.Row(y1);
-        uint32_t* out = image.AllWrittenRow(area.top + row);
+        uint32_t* out = rowFor(area.top + row);
         for (int column = 0; column < dstWidth; ++column) {
             const int x0 = taps[size_t(column)].x0, x1 = taps[size_t(column)].x1;
             const float dx = taps[size_t(column)].dx;
@@ -302,18 +308,34 @@ StretchedImage Halftone(RECT area, const DeviceSpan& dst, const DeviceSpan& src,
             // and module, most of a stretched symbol.
             uint32_t value = c00;
             if (c00 != c01 || c00 != c10 || c00 != c11) {
-                value = 0;
-                for (int shift : {0, 8, 16}) {
+                auto blend = [&](int shift) {
                     int top = lerp(channel(c00, shift), channel(c01, shift), dx);
                     int bottom = lerp(channel(c10, shift), channel(c11, shift), dx);
-                    value |= uint32_t(lerp(top, bottom, dy)) << shift;
-                }
+                    return uint32_t(lerp(top, bottom, dy));
+                };
+                // Gray neighbours (black and white symbols) blend to the
+                // same value in every channel: it is worked out once.
+                if (IsGray(c00) && IsGray(c01) && IsGray(c10) && IsGray(c11))
+                    value = blend(0) * 0x010101u;
+                else
+                    value = blend(0) | blend(8) << 8 | blend(16) << 16;
             }
             if (monochrome) value = gdi::NearestBlackOrWhite(value);
-            out[column] = value;
+            out[column] = value & gdi::kRgbMask;
         }
         fy += stepY;
     }
+    return true;
+}
+
+// The halftone as an image of its own, for raster operations other than a
+// copy and for a source that is the destination itself.
+StretchedImage HalftoneImage(RECT area, const DeviceSpan& dst, const DeviceSpan& src,
+                             RECT srcVisible, const SourceReader& read, bool monochrome) {
+    StretchedImage image(area, StretchedImage::Pixels::kAllWritten);
+    if (!Halftone(area, dst, src, srcVisible, read, monochrome,
+                  [&](int y) { return image.AllWrittenRow(y); }))
+        return StretchedImage(area);
     return image;
 }
 
@@ -426,21 +448,22 @@ BOOL Blit(HDC destination, int x, int y, int width, int height, HDC source, int 
         }
         if (!NarrowStretchRects(dst, dstVisible, src, srcVisible)) return TRUE;
         const int mode = dstDc->state.stretchMode;
+        // A halftone copy from another bitmap goes straight onto the
+        // destination: the copy a symbol drawn large and scaled down makes.
+        if (mode == HALFTONE && rop == SRCCOPY && sourceRaster != target) {
+            Halftone(dstVisible, dst, src, srcVisible, read, target->monochrome, [&](int row) {
+                return target->pixels.data() + size_t(row) * target->width + dstVisible.left;
+            });
+            return TRUE;
+        }
         StretchedImage image =
-            mode == HALFTONE ? Halftone(dstVisible, dst, src, srcVisible, read, target->monochrome)
-                             : Stretch(dstVisible, dst, src, srcVisible, read, mode);
+            mode == HALFTONE
+                ? HalftoneImage(dstVisible, dst, src, srcVisible, read, target->monochrome)
+                : Stretch(dstVisible, dst, src, srcVisible, read, mode);
         // When no destination pixel meets a visible source pixel, Wine's
         // stretch reports an error (and StretchBlt fails) rather than
         // drawing nothing.
         if (!image.Drawn()) return mode == HALFTONE ? TRUE : FALSE;
-        if (rop == SRCCOPY && image.AllWritten()) { // a halftone copy: whole rows
-            for (int row = dstVisible.top; row < dstVisible.bottom; ++row) {
-                uint32_t* out = &target->pixels[size_t(row) * target->width + dstVisible.left];
-                for (int column = dstVisible.left; column < dstVisible.right; ++column)
-                    *out++ = image.At(column, row) & gdi::kRgbMask;
-            }
-            return TRUE;
-        }
         if (rop == SRCCOPY) { // the copy a program almost always asks for
             for (int row = dstVisible.top; row < dstVisible.bottom; ++row)
                 for (int column = dstVisible.left; column < dstVisible.right; ++column)
