@@ -146,10 +146,17 @@ struct CodewordRun {
     void Add(uint8_t codeword) { value[count++] = codeword; }
 };
 
+// Only how many: the search for the shortest encodation needs no more, and
+// building each candidate's codewords was most of its time.
+struct CodewordCount {
+    int count = 0;
+    void Add(uint8_t) { ++count; }
+};
+
 // Codewords that make `to` the current set: a latch to A or B, or a shift to
 // C, D or E followed by that set's lock-in.
-CodewordRun LatchCodewords(int from, int to) {
-    CodewordRun latch;
+template <class Run> Run LatchCodewords(int from, int to) {
+    Run latch;
     if (to == kSetA)
         latch.Add(from == kSetB ? kLatchAorB : kLatchAFromCde);
     else if (to == kSetB)
@@ -168,11 +175,11 @@ bool IsDigitRun(std::string_view text, size_t start) {
     return true;
 }
 
-CodewordRun NumericShiftCodewords(std::string_view digits) {
+template <class Run> Run NumericShiftCodewords(std::string_view digits) {
     uint32_t value = 0;
     for (size_t i = 0; i < kDigitsPerNumericShift; ++i)
         value = value * 10 + static_cast<uint32_t>(digits[i] - '0');
-    CodewordRun codewords;
+    Run codewords;
     codewords.Add(kNumericShift);
     for (int shift = 24; shift >= 0; shift -= 6)
         codewords.Add(static_cast<uint8_t>((value >> shift) & 0x3F));
@@ -181,21 +188,23 @@ CodewordRun NumericShiftCodewords(std::string_view digits) {
 
 // One way to encode the characters from a position on in a given current set:
 // the codewords, how many characters they take and the current set after.
-struct Step {
-    CodewordRun codewords;
+template <class Run> struct StepOf {
+    Run codewords;
     size_t characters = 0;
     int set = kSetA;
 };
+using Step = StepOf<CodewordRun>;
 
 // The steps the standard allows from a position in a set, in the order of
 // preference among equally short encodations: numeric shift, the current
 // set, a shift, a shift to A for two or three characters, a latch. Staying
 // in the current set as long as it costs nothing resembles other encoders'
 // choices (zint's) and keeps the output stable.
-template <typename Visit>
+template <class Run, typename Visit>
 void ForEachStep(std::string_view text, size_t position, int set, Visit visit) {
+    using Step = StepOf<Run>;
     if (IsDigitRun(text, position))
-        visit(Step{NumericShiftCodewords(text.substr(position)), kDigitsPerNumericShift, set});
+        visit(Step{NumericShiftCodewords<Run>(text.substr(position)), kDigitsPerNumericShift, set});
     const char byte = text[position];
     if (const int value = ValueIn(set, byte); value != kNoCharacter) {
         Step step{{}, 1, set};
@@ -224,7 +233,7 @@ void ForEachStep(std::string_view text, size_t position, int set, Visit visit) {
     for (int other = 0; other < kSetCount; ++other) {
         const int value = ValueIn(other, byte);
         if (other == set || value == kNoCharacter) continue;
-        Step step{LatchCodewords(set, other), 1, other};
+        Step step{LatchCodewords<Run>(set, other), 1, other};
         step.codewords.Add(static_cast<uint8_t>(value));
         visit(step);
     }
@@ -242,7 +251,7 @@ class ShortestEncodation {
             Remaining(text_.size(), set) = 0;
         for (size_t position = text_.size(); position-- > 0;)
             for (int set = 0; set < kSetCount; ++set)
-                ForEachStep(text_, position, set, [&](const Step& step) {
+                ForEachStep<CodewordCount>(text_, position, set, [&](const auto& step) {
                     const int rest = Remaining(position + step.characters, step.set);
                     if (rest == kUnreachable) return;
                     Remaining(position, set) =
@@ -275,7 +284,7 @@ class ShortestEncodation {
 
     Step PreferredStep(size_t position, int set) const {
         std::optional<Step> preferred;
-        ForEachStep(text_, position, set, [&](const Step& step) {
+        ForEachStep<CodewordRun>(text_, position, set, [&](const Step& step) {
             if (preferred) return;
             const int rest = Remaining(position + step.characters, step.set);
             if (rest != kUnreachable && step.codewords.count + rest == Remaining(position, set))

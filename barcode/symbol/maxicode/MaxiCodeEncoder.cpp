@@ -1,5 +1,7 @@
 #include "symbol/maxicode/MaxiCodeEncoder.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <optional>
 #include <string_view>
@@ -131,18 +133,39 @@ void AppendSecondaryCodewords(const std::vector<uint8_t>& data, std::vector<uint
     }
 }
 
-void PlaceCodewords(const std::vector<uint8_t>& codewords, MaxiCodeModules& modules) {
-    for (int row = 0; row < kMaxiCodeRows; ++row) {
+// Where each module's bit is: a codeword and a mask in it. Two bytes after
+// the codewords stand for the modules that are always light or always dark,
+// so that placing is one look-up a module with no case for them.
+struct ModuleBit {
+    uint8_t codeword;
+    uint8_t mask;
+};
+constexpr uint8_t kLightByte = kTotalCodewords;
+constexpr uint8_t kDarkByte = kTotalCodewords + 1;
+
+constexpr std::array<ModuleBit, kMaxiCodeRows * kMaxiCodeColumns> MakeModuleBits() {
+    std::array<ModuleBit, kMaxiCodeRows * kMaxiCodeColumns> bits{};
+    for (int row = 0; row < kMaxiCodeRows; ++row)
         for (int column = 0; column < kMaxiCodeColumns; ++column) {
             const int sequence = kMaxiCodeModuleSequence[row][column];
-            bool dark = sequence == kMaxiCodeAlwaysDark;
-            if (sequence > 0) {
-                const int bit = sequence - 1;
-                dark = (codewords[bit / 6] >> (5 - bit % 6)) & 1;
-            }
-            modules.dark[row][column] = dark;
+            ModuleBit& bit = bits[size_t(row * kMaxiCodeColumns + column)];
+            if (sequence > 0)
+                bit = {uint8_t((sequence - 1) / 6), uint8_t(0x20 >> ((sequence - 1) % 6))};
+            else
+                bit = {sequence == kMaxiCodeAlwaysDark ? kDarkByte : kLightByte, 1};
         }
-    }
+    return bits;
+}
+constexpr auto kModuleBits = MakeModuleBits();
+
+void PlaceCodewords(const std::vector<uint8_t>& codewords, MaxiCodeModules& modules) {
+    std::array<uint8_t, kTotalCodewords + 2> bytes{};
+    std::copy_n(codewords.begin(), std::min<size_t>(codewords.size(), kTotalCodewords),
+                bytes.begin());
+    bytes[kDarkByte] = 1;
+    bool* dark = &modules.dark[0][0];
+    for (size_t i = 0; i < kModuleBits.size(); ++i)
+        dark[i] = (bytes[kModuleBits[i].codeword] & kModuleBits[i].mask) != 0;
 }
 
 } // namespace

@@ -69,23 +69,49 @@ template <int Count> constexpr std::array<uint8_t, Count> MakeGenerator() {
 constexpr std::array<uint8_t, 10> kGenerator10 = MakeGenerator<10>();
 constexpr std::array<uint8_t, 20> kGenerator20 = MakeGenerator<20>();
 
+// For each feedback value, the generator's coefficients multiplied by it:
+// a step of the shift register is then one shift and one exclusive or over
+// a row, with no look-up per coefficient.
+template <size_t Count>
+using GeneratorProducts = std::array<std::array<uint8_t, Count>, kFieldSize>;
+
+template <size_t Count>
+constexpr GeneratorProducts<Count>
+MakeGeneratorProducts(const std::array<uint8_t, Count>& generator) {
+    GeneratorProducts<Count> products{};
+    for (int factor = 0; factor < kFieldSize; ++factor)
+        for (size_t i = 0; i < Count; ++i)
+            products[factor][i] = kProducts[factor][generator[i]];
+    return products;
+}
+
+constexpr GeneratorProducts<10> kGenerator10Products = MakeGeneratorProducts(kGenerator10);
+constexpr GeneratorProducts<20> kGenerator20Products = MakeGeneratorProducts(kGenerator20);
+
+// The remainder of data * x^Count divided by the generator, by long division
+// in a shift register.
+template <size_t Count>
+std::vector<uint8_t> RemainderBy(const GeneratorProducts<Count>& products,
+                                 const std::vector<uint8_t>& data) {
+    std::array<uint8_t, Count + 1> remainder{}; // one spare for the shift
+    for (uint8_t codeword : data) {
+        const auto& row = products[(codeword & 0x3F) ^ remainder[0]];
+        for (size_t i = 0; i < Count; ++i)
+            remainder[i] = remainder[i + 1] ^ row[i];
+    }
+    return std::vector<uint8_t>(remainder.begin(), remainder.begin() + Count);
+}
+
 } // namespace
 
 std::vector<uint8_t> MaxiCodeCheckCodewords(const std::vector<uint8_t>& data, int count) {
     if (count <= 0) return {};
-    std::vector<uint8_t> built;
-    const uint8_t* generator = nullptr;
-    if (count == static_cast<int>(kGenerator10.size())) {
-        generator = kGenerator10.data();
-    } else if (count == static_cast<int>(kGenerator20.size())) {
-        generator = kGenerator20.data();
-    } else {
-        built.resize(static_cast<size_t>(count));
-        BuildGenerator(count, built.data());
-        generator = built.data();
-    }
-    // The remainder of data * x^count divided by the generator, by long
-    // division in a shift register.
+    if (count == static_cast<int>(kGenerator10.size()))
+        return RemainderBy(kGenerator10Products, data);
+    if (count == static_cast<int>(kGenerator20.size()))
+        return RemainderBy(kGenerator20Products, data);
+    std::vector<uint8_t> generator(static_cast<size_t>(count));
+    BuildGenerator(count, generator.data());
     const size_t last = static_cast<size_t>(count) - 1;
     std::vector<uint8_t> remainder(static_cast<size_t>(count), 0);
     for (uint8_t codeword : data) {
