@@ -30,13 +30,6 @@ void ModuleRow::AppendBits(uint32_t value, int count) {
         modules_[static_cast<size_t>(length_++)] = static_cast<uint8_t>((value >> bit) & 1u);
 }
 
-void ModuleRow::AppendRun(int count, bool dark) {
-    const int end = std::min(length_ + std::max(count, 0), kRowModules);
-    std::fill(modules_.begin() + length_, modules_.begin() + end,
-              static_cast<uint8_t>(dark ? 1 : 0));
-    length_ = end;
-}
-
 void AppendPrintedWidths(ModuleRow& row, uint32_t printedWidths, int elements, bool darkFirst) {
     // The digits, last element first.
     std::array<int, kMaxPrintedElements> widths{};

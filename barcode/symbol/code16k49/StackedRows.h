@@ -4,8 +4,10 @@
 
 #include "symbol/SymbolMatrix.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace stacked {
@@ -30,13 +32,24 @@ class ModuleRow {
   public:
     // Appends the low count bits of value, most significant first.
     void AppendBits(uint32_t value, int count);
-    // Appends a run of count dark or light modules.
-    void AppendRun(int count, bool dark);
+    // Appends a run of count dark or light modules. Element runs are one to
+    // four modules: a fixed store of eight costs less than a call to fill a
+    // few bytes, and a run is appended for every element of every row.
+    void AppendRun(int count, bool dark) {
+        const int end = std::min(length_ + std::max(count, 0), kRowModules);
+        const uint64_t eight = dark ? 0x0101010101010101u : 0;
+        for (int at = length_; at < end; at += kRunStore)
+            std::memcpy(modules_.data() + at, &eight, kRunStore);
+        length_ = end;
+    }
     int Length() const { return length_; }
     const uint8_t* Modules() const { return modules_.data(); }
 
   private:
-    std::array<uint8_t, kRowModules> modules_{};
+    // Runs are written eight modules at a time, so the row has room for
+    // eight beyond its last module; what lies past the length is never read.
+    static constexpr int kRunStore = 8;
+    std::array<uint8_t, kRowModules + kRunStore> modules_{};
     int length_ = 0;
 };
 
