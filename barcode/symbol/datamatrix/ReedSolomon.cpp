@@ -9,7 +9,9 @@ namespace {
 constexpr int32_t kFieldPolynomial = 301;
 
 struct GaloisTables {
-    std::array<uint8_t, 255> power{};    // alpha^i
+    // alpha^i for i up to twice the group's order, so that the sum of two
+    // logarithms needs no reduction modulo 255.
+    std::array<uint8_t, 2 * 255> power{};
     std::array<uint8_t, 256> exponent{}; // log_alpha(v), v > 0
 };
 
@@ -18,6 +20,7 @@ constexpr GaloisTables BuildGaloisTables() {
     int32_t value = 1;
     for (int32_t i = 0; i < 255; ++i) {
         tables.power[static_cast<size_t>(i)] = static_cast<uint8_t>(value);
+        tables.power[static_cast<size_t>(i + 255)] = static_cast<uint8_t>(value);
         tables.exponent[static_cast<size_t>(value)] = static_cast<uint8_t>(i);
         value <<= 1;
         if (value & 0x100) value ^= kFieldPolynomial;
@@ -26,12 +29,6 @@ constexpr GaloisTables BuildGaloisTables() {
 }
 
 constexpr GaloisTables kGalois = BuildGaloisTables();
-
-uint8_t Multiply(uint8_t a, uint8_t b) {
-    if (a == 0 || b == 0) return 0;
-    size_t sum = static_cast<size_t>(kGalois.exponent[a]) + kGalois.exponent[b];
-    return kGalois.power[sum % 255];
-}
 
 // ISO/IEC 16022, annex E (table E.1) "Reed-Solomon generator polynomials":
 // the coefficients of g(x) = (x - alpha)(x - alpha^2)...(x - alpha^k) below
@@ -98,19 +95,38 @@ const uint8_t* FindGenerator(int32_t degree) {
 } // namespace
 
 // The remainder of data(x) * x^k divided by g(x), by the shift register of
-// the division.
+// the division. Every generator coefficient is non-zero, so a product with
+// the feedback is one look-up by the sum of their logarithms.
 Codewords ComputeErrorCodewords(const Codewords& blockData, int32_t errorCount) {
     const uint8_t* generator = FindGenerator(errorCount);
     if (generator == nullptr) return {};
     const size_t count = static_cast<size_t>(errorCount);
-    std::array<uint8_t, 68> remainder{};
+    std::array<uint8_t, 68> generatorLog{};
+    for (size_t i = 0; i < count; ++i)
+        generatorLog[i] = kGalois.exponent[generator[i]];
+    std::array<uint8_t, 69> remainder{}; // one spare for the shift
     for (int32_t codeword : blockData) {
-        uint8_t feedback = static_cast<uint8_t>(codeword & 0xFF) ^ remainder[0];
-        for (size_t i = 0; i + 1 < count; ++i)
-            remainder[i] = remainder[i + 1] ^ Multiply(feedback, generator[i]);
-        remainder[count - 1] = Multiply(feedback, generator[count - 1]);
+        const uint8_t feedback = static_cast<uint8_t>(codeword & 0xFF) ^ remainder[0];
+        if (feedback == 0) {
+            for (size_t i = 0; i < count; ++i)
+                remainder[i] = remainder[i + 1];
+            continue;
+        }
+        const uint8_t* byFeedback = kGalois.power.data() + kGalois.exponent[feedback];
+        for (size_t i = 0; i < count; ++i)
+            remainder[i] = remainder[i + 1] ^ byFeedback[generatorLog[i]];
     }
     return Codewords(remainder.begin(), remainder.begin() + static_cast<ptrdiff_t>(count));
 }
+
+// The tables of generator coefficients hold no zero: a product with zero
+// would need a case of its own above.
+constexpr bool NoZeroCoefficient() {
+    for (const GeneratorPolynomial& generator : kGenerators)
+        for (int32_t i = 0; i < generator.degree; ++i)
+            if (generator.coefficients[i] == 0) return false;
+    return true;
+}
+static_assert(NoZeroCoefficient());
 
 } // namespace datamatrix

@@ -28,30 +28,33 @@ bool MappingModule(const std::vector<uint8_t>& mapping, const SymbolSize& size, 
     return index < mapping.size() && mapping[index] != 0;
 }
 
-bool IsDarkSymbolModule(const std::vector<uint8_t>& mapping, const SymbolSize& size, int32_t row,
-                        int32_t column) {
-    const int32_t framedRows = size.regionRows + 2;
-    const int32_t framedColumns = size.regionColumns + 2;
-    const int32_t rowInRegion = row % framedRows;
-    const int32_t columnInRegion = column % framedColumns;
-    if (IsOnFrame(rowInRegion, columnInRegion, size))
-        return IsDarkFrameModule(rowInRegion, columnInRegion, size);
-    const int32_t mappingRow = row / framedRows * size.regionRows + rowInRegion - 1;
-    const int32_t mappingColumn = column / framedColumns * size.regionColumns + columnInRegion - 1;
-    return MappingModule(mapping, size, mappingRow, mappingColumn);
-}
-
 } // namespace
 
+// Column by column, the region and the place in it advance with the row
+// instead of being divided out for every module.
 std::vector<CIntArray> BuildSymbolColumns(const std::vector<uint8_t>& mapping,
                                           const SymbolSize& size) {
+    const int32_t framedRows = size.regionRows + 2;
+    const int32_t framedColumns = size.regionColumns + 2;
     std::vector<CIntArray> columns(static_cast<size_t>(size.columns));
     for (int32_t column = 0; column < size.columns; ++column) {
         CIntArray& modules = columns[static_cast<size_t>(column)];
         modules.Resize(static_cast<size_t>(size.rows), -1);
-        for (int32_t row = 0; row < size.rows; ++row)
-            modules[static_cast<size_t>(row)] =
-                IsDarkSymbolModule(mapping, size, row, column) ? 1 : 0;
+        const int32_t columnInRegion = column % framedColumns;
+        const int32_t mappingColumn =
+            column / framedColumns * size.regionColumns + columnInRegion - 1;
+        int32_t rowInRegion = 0, mappingRowBase = -1;
+        for (int32_t row = 0; row < size.rows; ++row) {
+            const bool dark =
+                IsOnFrame(rowInRegion, columnInRegion, size)
+                    ? IsDarkFrameModule(rowInRegion, columnInRegion, size)
+                    : MappingModule(mapping, size, mappingRowBase + rowInRegion, mappingColumn);
+            modules[static_cast<size_t>(row)] = dark ? 1 : 0;
+            if (++rowInRegion == framedRows) {
+                rowInRegion = 0;
+                mappingRowBase += size.regionRows;
+            }
+        }
     }
     return columns;
 }
