@@ -133,6 +133,12 @@ class ElementWriter {
         Widths(setName == 'B' ? kSetB[value] : kSetA[value], kind);
     }
     int32_t Count() const { return static_cast<int32_t>(symbol_.elements.size()); }
+    // Room for count more elements, so that appending them never moves the
+    // lists (an EAN-13 appends 59 one by one).
+    void Reserve(size_t count) {
+        symbol_.elements.reserve(symbol_.elements.size() + count);
+        symbol_.kinds.reserve(symbol_.kinds.size() + count);
+    }
 
   private:
     LinearSymbol& symbol_;
@@ -160,6 +166,9 @@ void AddGroupPiece(LinearSymbol& symbol, std::string_view digits, int32_t xTenth
 // Twelve main digits and the check digit; UPC-A is the EAN-13 of a leading
 // zero whose outer digits are drawn with guard-length bars.
 void WriteEan13Bars(ElementWriter& writer, std::string_view thirteen, bool upcA) {
+    // Guards of 3, 5 and 3 elements and twelve digits of 4.
+    constexpr size_t kEan13Elements = 3 + 6 * 4 + 5 + 6 * 4 + 3;
+    writer.Reserve(kEan13Elements);
     const std::string_view leftSets = kEan13LeftSets[DigitAt(thirteen, 0)];
     writer.Widths(kNormalGuard, BarKind::kGuard);
     for (size_t i = 1; i <= 6; ++i) {
