@@ -126,6 +126,7 @@ void AddPolygonInterior(Coverage& coverage, const std::vector<POINT>& points) {
         int64_t topX, topY, dx, dy; // dy > 0
     };
     std::vector<Edge> edges;
+    edges.reserve(points.size());
     int64_t minY = INT64_MAX, maxY = INT64_MIN;
     for (size_t i = 0; i < points.size(); ++i) {
         POINT a = WithinReach(points[i == 0 ? points.size() - 1 : i - 1]);
@@ -140,9 +141,12 @@ void AddPolygonInterior(Coverage& coverage, const std::vector<POINT>& points) {
     if (edges.empty()) return;
 
     std::vector<int64_t> crossings;
-    // Only the scanlines the coverage keeps need computing.
+    crossings.reserve(edges.size());
+    // Only the scanlines the coverage keeps need computing; a convex
+    // polygon (a MaxiCode hexagon) adds one span to each.
     int64_t first = std::max<int64_t>(minY, coverage.Clip().top);
     int64_t last = std::min<int64_t>(maxY, coverage.Clip().bottom);
+    if (first < last) coverage.Reserve(static_cast<size_t>(last - first));
     for (int64_t y = first; y < last; ++y) {
         crossings.clear();
         for (const Edge& edge : edges) {

@@ -128,6 +128,7 @@ class Coverage {
     void AddCoverage(const Coverage& other);
     void Subtract(const Coverage& other);
     bool Empty() const { return spans_.empty(); }
+    void Reserve(size_t spans) { spans_.reserve(spans_.size() + spans); }
     RECT Clip() const { return clip_; }
     // Calls paint(y, left, right) once for each maximal span, top to bottom.
     template <class Paint> void ForEachSpan(Paint paint) const {

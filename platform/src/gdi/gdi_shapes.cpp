@@ -135,11 +135,13 @@ RECT PolygonReach(const Raster& raster, const std::vector<POINT>& points) {
             static_cast<LONG>(std::clamp<int64_t>(bottom, bounds.top, bounds.bottom))};
 }
 
-bool DrawPolygon(DeviceContext& dc, Raster& raster, const std::vector<POINT>& logicalPoints) {
+// The points are the caller's (Polygon's array), read once into device
+// coordinates.
+bool DrawPolygon(DeviceContext& dc, Raster& raster, const POINT* logicalPoints, size_t count) {
     std::vector<POINT> points;
-    points.reserve(logicalPoints.size());
-    for (POINT p : logicalPoints)
-        points.push_back(gdi::LogicalToDevice(dc, p));
+    points.reserve(count);
+    for (size_t i = 0; i < count; ++i)
+        points.push_back(gdi::LogicalToDevice(dc, logicalPoints[i]));
     Pen pen = PenFor(dc, raster);
     Brush brush = BrushFor(dc, raster);
     Coverage interior(PolygonReach(raster, points));
@@ -149,9 +151,10 @@ bool DrawPolygon(DeviceContext& dc, Raster& raster, const std::vector<POINT>& lo
 }
 
 bool DrawRectangle(DeviceContext& dc, Raster& raster, int left, int top, int right, int bottom) {
-    if (dc.state.graphicsMode == GM_ADVANCED)
-        return DrawPolygon(dc, raster,
-                           {{left, top}, {right, top}, {right, bottom}, {left, bottom}});
+    if (dc.state.graphicsMode == GM_ADVANCED) {
+        const POINT corners[] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+        return DrawPolygon(dc, raster, corners, 4);
+    }
     RECT rect = DeviceRect(dc, left, top, right, bottom);
     if (rect.left == rect.right || rect.top == rect.bottom) return true;
     --rect.right;
@@ -236,7 +239,7 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
 BOOL Polygon(HDC hdc, const POINT* points, int count) {
     if (!points || count < 2) return FALSE;
     return WithRaster(hdc, [&](DeviceContext& dc, Raster& raster) {
-        return DrawPolygon(dc, raster, std::vector<POINT>(points, points + count));
+        return DrawPolygon(dc, raster, points, static_cast<size_t>(count));
     });
 }
 
