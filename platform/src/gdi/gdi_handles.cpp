@@ -19,6 +19,11 @@ namespace {
 struct HandleTables {
     uintptr_t nextHandle = 0x10010;
     std::unordered_map<uintptr_t, std::unique_ptr<DeviceContext>> dcs;
+    // The DC found last: a drawing makes hundreds of calls on one DC in a
+    // row. Handle values are never reused, so only taking that DC away
+    // makes the entry stale.
+    uintptr_t lastDcKey = 0;
+    DeviceContext* lastDc = nullptr;
     std::unordered_map<uintptr_t, std::unique_ptr<GdiObject>> objects;
     std::array<HGDIOBJ, kDefaultBitmapIndex + 1> stock{};
     bool stockCreated = false;
@@ -121,8 +126,12 @@ std::recursive_mutex& GdiLock() {
 
 DeviceContext* LookupDC(HDC hdc) {
     HandleTables& tables = TablesWithStock();
+    if (tables.lastDc != nullptr && tables.lastDcKey == Key(hdc)) return tables.lastDc;
     auto found = tables.dcs.find(Key(hdc));
-    return found == tables.dcs.end() ? nullptr : found->second.get();
+    if (found == tables.dcs.end()) return nullptr;
+    tables.lastDcKey = found->first;
+    tables.lastDc = found->second.get();
+    return tables.lastDc;
 }
 
 GdiObject* LookupObject(HGDIOBJ object) {
@@ -164,6 +173,10 @@ std::unique_ptr<DeviceContext> TakeDC(HDC hdc) {
     HandleTables& tables = TablesWithStock();
     auto found = tables.dcs.find(Key(hdc));
     if (found == tables.dcs.end()) return nullptr;
+    if (tables.lastDcKey == found->first) {
+        tables.lastDcKey = 0;
+        tables.lastDc = nullptr;
+    }
     std::unique_ptr<DeviceContext> dc = std::move(found->second);
     tables.dcs.erase(found);
     return dc;

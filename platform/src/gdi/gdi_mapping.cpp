@@ -179,6 +179,21 @@ XFORM WorldToDevice(const DcState& state) {
     return Combine(state.worldTransform, windowToViewport);
 }
 
+namespace {
+
+// RoundCoordinate(value + shift) without the rounding when the shift is a
+// whole number, as the origins of almost every DC are: the sum of two whole
+// numbers of this size is exact in a double and rounds to itself.
+LONG ShiftCoordinate(LONG value, FLOAT shift) {
+    constexpr FLOAT kWholeBelow = 1e9f;
+    if (shift > -kWholeBelow && shift < kWholeBelow && shift == FLOAT(int64_t(shift)))
+        return static_cast<LONG>(
+            std::clamp<int64_t>(int64_t(value) + int64_t(shift), INT_MIN, INT_MAX));
+    return gdi::RoundCoordinate(double(value) + shift);
+}
+
+} // namespace
+
 POINT LogicalToDevice(const DeviceContext& dc, POINT logical) {
     const DcState& state = dc.state;
     const XFORM& world = state.worldTransform;
@@ -190,8 +205,7 @@ POINT LogicalToDevice(const DeviceContext& dc, POINT logical) {
         world.eDy == 0.0f) {
         const auto dx = static_cast<FLOAT>(double(state.viewportOrg.x) - double(state.windowOrg.x));
         const auto dy = static_cast<FLOAT>(double(state.viewportOrg.y) - double(state.windowOrg.y));
-        return {gdi::RoundCoordinate(double(logical.x) + dx),
-                gdi::RoundCoordinate(double(logical.y) + dy)};
+        return {ShiftCoordinate(logical.x, dx), ShiftCoordinate(logical.y, dy)};
     }
     return Apply(WorldToDevice(state), logical);
 }
