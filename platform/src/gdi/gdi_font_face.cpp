@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <mutex>
 
@@ -41,15 +40,23 @@ FT_Library Library() {
 
 // Whole font files, kept once read: every font object of the same face
 // shares them.
+// A font file is read whole into memory; anything larger than the largest
+// CJK collections is not one.
+constexpr std::streamoff kLargestFontFile = std::streamoff(256) << 20;
+
 std::shared_ptr<const std::vector<FT_Byte>> FileData(const std::string& path) {
     static std::map<std::string, std::shared_ptr<const std::vector<FT_Byte>>> files;
     auto found = files.find(path);
     if (found != files.end()) return found->second;
-    std::ifstream in(path, std::ios::binary);
+    // One read of the whole file: a font is a few hundred kilobytes, which a
+    // character iterator would copy byte by byte.
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return nullptr;
-    auto data = std::make_shared<std::vector<FT_Byte>>(std::istreambuf_iterator<char>(in),
-                                                       std::istreambuf_iterator<char>());
-    if (data->empty()) return nullptr;
+    const std::streamoff size = in.tellg();
+    if (size <= 0 || size > kLargestFontFile) return nullptr;
+    auto data = std::make_shared<std::vector<FT_Byte>>(static_cast<size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(data->data()), size)) return nullptr;
     files.emplace(path, data);
     return data;
 }
