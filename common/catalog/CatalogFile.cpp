@@ -182,7 +182,11 @@ std::string ExpandCatalogEscapes(std::string_view raw) {
     text.reserve(raw.size());
     for (size_t i = 0; i < raw.size(); ++i) {
         if (raw[i] != '\\' || i + 1 == raw.size()) {
-            text += raw[i];
+            // The plain run up to the next escape in one append.
+            size_t run = raw.find('\\', i + 1);
+            if (run == std::string_view::npos || run + 1 == raw.size()) run = raw.size();
+            text.append(raw.substr(i, run - i));
+            i = run - 1;
             continue;
         }
         char next = raw[i + 1];
