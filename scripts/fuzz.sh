@@ -29,7 +29,10 @@ echo "== Building the fuzz targets (build/fuzz)"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBARCODE_FUZZ=ON >/dev/null
 cmake --build build/fuzz -j 2 --target fuzzers
 
-# The runs keep their profiles, logs and catalog inside the build folder.
+# The runs keep their profiles, logs, catalog and the font faces they
+# resolve (a face name in a command is one of the inputs) inside the build
+# folder.
+export XDG_CACHE_HOME="$root/build/fuzz/cache"
 export BARCODE_WINDIR="$root/build/fuzz/home/windows"
 export BARCODE_DOSROOT="$root/build/fuzz/home/drives"
 export BARCODE_SYSDIR="$root/build/fuzz/share/barcode"

@@ -1,16 +1,20 @@
-// Face name resolution through fontconfig (see gdi_font_resolver.h).
+// Face name resolution through fontconfig (see gdi_font_resolver.h), with
+// the answers kept for later processes (gdi_face_cache.h).
 #include "gdi_font_resolver.h"
 
+#include "gdi_face_cache.h"
 #include "gdi_text_codepage.h"
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string_view>
-#include <tuple>
+#include <optional>
 
 namespace gdi {
 
@@ -124,29 +128,109 @@ std::vector<FaceFile> ResolveUncached(const std::string& name, bool bold, bool i
     return faces;
 }
 
+// What fontconfig's answers depend on, from fontconfig itself: every
+// configuration file and directory it read, every font directory it scanned
+// (missing ones included), and the user's configuration places, which count
+// once they are created.
+std::vector<SetupFile> FontconfigSetup() {
+    std::vector<std::string> paths;
+    auto append = [&paths](FcStrList* list) {
+        if (!list) return;
+        while (FcChar8* path = FcStrListNext(list))
+            paths.emplace_back(reinterpret_cast<const char*>(path));
+        FcStrListDone(list);
+    };
+    append(FcConfigGetConfigFiles(nullptr));
+    append(FcConfigGetConfigDirs(nullptr));
+    append(FcConfigGetFontDirs(nullptr));
+    const char* home = std::getenv("HOME");
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    std::string userConfig = config && config[0] == '/' ? config
+                             : home && home[0] == '/'   ? std::string(home) + "/.config"
+                                                        : "";
+    if (!userConfig.empty()) {
+        paths.push_back(userConfig + "/fontconfig");
+        paths.push_back(userConfig + "/fontconfig/fonts.conf");
+        paths.push_back(userConfig + "/fontconfig/conf.d");
+    }
+    if (home && home[0] == '/') {
+        paths.push_back(std::string(home) + "/.fonts.conf");
+        paths.push_back(std::string(home) + "/.fonts.conf.d");
+    }
+    std::sort(paths.begin(), paths.end());
+    paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
+    std::vector<SetupFile> setup;
+    for (const std::string& path : paths)
+        setup.push_back(SetupFileNow(path));
+    return setup;
+}
+
+bool FontconfigStarted() {
+    static const bool started = FcInit() == FcTrue;
+    return started;
+}
+
+// The faces earlier processes resolved, read once; guarded by the
+// resolver's lock.
+struct StoredState {
+    bool read = false;
+    std::optional<StoredFaces> faces; // empty when missing or out of date
+};
+
+StoredState& Stored() {
+    static StoredState state;
+    if (!state.read) {
+        state.read = true;
+        state.faces = ReadStoredFaces(FaceCachePath());
+    }
+    return state;
+}
+
+// Keeps an answer fontconfig gave for the next process. A file that was out
+// of date starts again with fontconfig's set-up as it is now.
+void StoreAnswer(const FaceRequest& request, const std::vector<FaceFile>& faces) {
+    StoredState& state = Stored();
+    if (!state.faces) {
+        StoredFaces fresh;
+        fresh.environment = FontEnvironment();
+        fresh.setup = FontconfigSetup();
+        state.faces = std::move(fresh);
+    }
+    RememberFaces(*state.faces, request, faces);
+    WriteStoredFaces(FaceCachePath(), *state.faces);
+}
+
 } // namespace
 
 std::vector<FaceFile> CandidateFaces(const LOGFONTA& logfont) {
     // fontconfig matching takes a while and fonts are created often; the
-    // installed fonts do not change while a program prints.
+    // installed fonts do not change while a program prints. Starting
+    // fontconfig at all is most of a short process's time, so the answers
+    // are also kept for later processes while the font set-up is unchanged.
     static std::mutex lock;
-    static std::map<std::tuple<std::string, bool, bool, BYTE>, std::vector<FaceFile>> cache;
-    static const bool initialized = FcInit() == FcTrue;
-    if (!initialized) return {};
+    static std::map<FaceRequest, std::vector<FaceFile>> resolved;
 
-    const bool bold = logfont.lfWeight > kBoldAbove;
-    const bool italic = logfont.lfItalic != 0;
-    const BYTE pitchAndFamily = logfont.lfPitchAndFamily;
-    std::string name = FaceNameOf(logfont);
-    for (char& c : name)
+    FaceRequest request;
+    request.bold = logfont.lfWeight > kBoldAbove;
+    request.italic = logfont.lfItalic != 0;
+    request.pitchAndFamily = logfont.lfPitchAndFamily;
+    request.name = FaceNameOf(logfont);
+    for (char& c : request.name)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
 
     std::lock_guard<std::mutex> guard(lock);
-    auto key = std::make_tuple(name, bold, italic, pitchAndFamily);
-    auto found = cache.find(key);
-    if (found == cache.end())
-        found = cache.emplace(key, ResolveUncached(name, bold, italic, pitchAndFamily)).first;
-    return found->second;
+    auto found = resolved.find(request);
+    if (found != resolved.end()) return found->second;
+
+    const StoredState& state = Stored();
+    const std::vector<FaceFile>* stored = state.faces ? StoredAnswer(*state.faces, request) : nullptr;
+    if (stored) return resolved.emplace(request, *stored).first->second;
+
+    if (!FontconfigStarted()) return {};
+    std::vector<FaceFile> faces =
+        ResolveUncached(request.name, request.bold, request.italic, request.pitchAndFamily);
+    if (!faces.empty()) StoreAnswer(request, faces);
+    return resolved.emplace(request, std::move(faces)).first->second;
 }
 
 } // namespace gdi
