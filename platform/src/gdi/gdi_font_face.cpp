@@ -11,13 +11,49 @@
 #include FT_TRIGONOMETRY_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <mutex>
 
 namespace gdi {
+
+// Anything larger than the largest CJK collections is not a font file.
+constexpr off_t kLargestFontFile = off_t(256) << 20;
+
+class FontFile {
+  public:
+    static std::shared_ptr<const FontFile> Map(const std::string& path) {
+        const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (descriptor < 0) return nullptr;
+        struct stat status {};
+        void* mapped = MAP_FAILED;
+        if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
+            status.st_size <= kLargestFontFile)
+            mapped = mmap(nullptr, static_cast<size_t>(status.st_size), PROT_READ, MAP_PRIVATE,
+                          descriptor, 0);
+        close(descriptor);
+        if (mapped == MAP_FAILED) return nullptr;
+        return std::shared_ptr<const FontFile>(
+            new FontFile(static_cast<const FT_Byte*>(mapped), static_cast<size_t>(status.st_size)));
+    }
+    ~FontFile() { munmap(const_cast<FT_Byte*>(data_), size_); }
+    FontFile(const FontFile&) = delete;
+    FontFile& operator=(const FontFile&) = delete;
+
+    const FT_Byte* data() const { return data_; }
+    size_t size() const { return size_; }
+
+  private:
+    FontFile(const FT_Byte* data, size_t size) : data_(data), size_(size) {}
+    const FT_Byte* data_;
+    size_t size_;
+};
 
 namespace {
 
@@ -38,27 +74,16 @@ FT_Library Library() {
     return library;
 }
 
-// Whole font files, kept once read: every font object of the same face
-// shares them.
-// A font file is read whole into memory; anything larger than the largest
-// CJK collections is not one.
-constexpr std::streamoff kLargestFontFile = std::streamoff(256) << 20;
-
-std::shared_ptr<const std::vector<FT_Byte>> FileData(const std::string& path) {
-    static std::map<std::string, std::shared_ptr<const std::vector<FT_Byte>>> files;
+// Font files, each mapped read-only once and shared by every font object of
+// its face. FreeType reads only the tables and glyphs it needs, so a face
+// costs the pages it touches instead of a copy of the whole file.
+std::shared_ptr<const FontFile> FileData(const std::string& path) {
+    static std::map<std::string, std::shared_ptr<const FontFile>> files;
     auto found = files.find(path);
     if (found != files.end()) return found->second;
-    // One read of the whole file: a font is a few hundred kilobytes, which a
-    // character iterator would copy byte by byte.
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return nullptr;
-    const std::streamoff size = in.tellg();
-    if (size <= 0 || size > kLargestFontFile) return nullptr;
-    auto data = std::make_shared<std::vector<FT_Byte>>(static_cast<size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(data->data()), size)) return nullptr;
-    files.emplace(path, data);
-    return data;
+    std::shared_ptr<const FontFile> file = FontFile::Map(path);
+    if (file) files.emplace(path, file);
+    return file;
 }
 
 FontTables TablesOf(FT_Face face, const TT_OS2& os2, const TT_HoriHeader& hhea) {

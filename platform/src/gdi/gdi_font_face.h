@@ -18,6 +18,8 @@
 
 namespace gdi {
 
+class FontFile; // a font file mapped into memory
+
 // A character's horizontal metrics in device pixels. advance is what the pen
 // moves (abcA + abcB + abcC).
 struct GlyphMetrics {
@@ -100,7 +102,7 @@ class FontFace {
     bool MonochromeHinting() const;
     GlyphMetrics MeasureLoaded(const FT_Glyph_Metrics& metrics) const;
 
-    std::shared_ptr<const std::vector<FT_Byte>> fileData_; // FreeType reads the face from it
+    std::shared_ptr<const FontFile> fileData_; // FreeType reads the face from it
     FT_Face face_ = nullptr;
     std::string family_;
     FontTables tables_;
