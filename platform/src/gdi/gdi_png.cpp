@@ -25,16 +25,16 @@ enum class PngForm { kBlackAndWhite, kGray, kRgb };
 constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-PngForm FormOf(const Raster& raster) {
-    PngForm form = PngForm::kBlackAndWhite;
-    for (uint32_t pixel : raster.pixels) {
-        pixel &= kWhite;
-        if (pixel == kBlack || pixel == kWhite) continue;
+// zlib's settings for black and white images (see WritePng).
+constexpr int kBlackAndWhiteLevel = 3;
+constexpr int kBlackAndWhiteMemoryLevel = 6;
+
+// Gray or RGB for a raster that is not black and white only.
+PngForm ColourFormOf(const Raster& raster) {
+    for (uint32_t pixel : raster.pixels)
         if (GetRValue(pixel) != GetGValue(pixel) || GetGValue(pixel) != GetBValue(pixel))
             return PngForm::kRgb;
-        form = PngForm::kGray;
-    }
-    return form;
+    return PngForm::kGray;
 }
 
 struct PngImage {
@@ -44,19 +44,32 @@ struct PngImage {
 };
 
 // A row of black and white pixels as bits, the leftmost pixel in the highest
-// bit and white as 1.
-void PackBlackAndWhiteRow(const uint32_t* pixels, size_t width, unsigned char* row) {
+// bit and white as 1; false, and the row unfinished, at the first pixel that
+// is neither.
+bool PackBlackAndWhiteRow(const uint32_t* pixels, size_t width, unsigned char* row) {
+    // Neither black nor white: some bit of the colour set and some clear.
+    auto isWhite = [](uint32_t pixel) { return (pixel & kWhite) == kWhite ? 1u : 0u; };
+    auto isOther = [](uint32_t pixel) {
+        pixel &= kWhite;
+        return pixel != kBlack && pixel != kWhite ? 1u : 0u;
+    };
     size_t x = 0;
     for (; x + 8 <= width; x += 8, ++row) {
-        unsigned bits = 0;
-        for (size_t bit = 0; bit < 8; ++bit)
-            bits = (bits << 1) | ((pixels[x + bit] & kWhite) == kWhite ? 1u : 0u);
+        unsigned bits = 0, other = 0;
+        for (size_t bit = 0; bit < 8; ++bit) {
+            bits = (bits << 1) | isWhite(pixels[x + bit]);
+            other |= isOther(pixels[x + bit]);
+        }
+        if (other) return false;
         *row = static_cast<unsigned char>(bits);
     }
-    unsigned bits = 0;
-    for (size_t bit = 0; x + bit < width; ++bit)
-        bits |= ((pixels[x + bit] & kWhite) == kWhite ? 0x80u : 0u) >> bit;
+    unsigned bits = 0, other = 0;
+    for (size_t bit = 0; x + bit < width; ++bit) {
+        bits |= (isWhite(pixels[x + bit]) << 7) >> bit;
+        other |= isOther(pixels[x + bit]);
+    }
     if (x < width) *row = static_cast<unsigned char>(bits);
+    return other == 0;
 }
 
 void PackGrayRow(const uint32_t* pixels, size_t width, unsigned char* row) {
@@ -72,19 +85,26 @@ void PackRgbRow(const uint32_t* pixels, size_t width, unsigned char* row) {
     }
 }
 
-// The raster's COLORREF-ordered pixels as the rows of their form.
+// The raster's COLORREF-ordered pixels as the rows of their form: packed as
+// black and white as long as every pixel is, else as gray or RGB.
 PngImage ImageOf(const Raster& raster) {
     PngImage image;
-    image.form = FormOf(raster);
     const size_t width = static_cast<size_t>(raster.width);
-    image.rowBytes = image.form == PngForm::kBlackAndWhite ? (width + 7) / 8
-                     : image.form == PngForm::kGray        ? width
-                                                           : width * 3;
-    image.bytes.resize(image.rowBytes * static_cast<size_t>(raster.height));
-    auto pack = image.form == PngForm::kBlackAndWhite ? PackBlackAndWhiteRow
-                : image.form == PngForm::kGray        ? PackGrayRow
-                                                      : PackRgbRow;
-    for (size_t y = 0; y < static_cast<size_t>(raster.height); ++y)
+    const size_t height = static_cast<size_t>(raster.height);
+    image.form = PngForm::kBlackAndWhite;
+    image.rowBytes = (width + 7) / 8;
+    image.bytes.resize(image.rowBytes * height);
+    size_t y = 0;
+    while (y < height && PackBlackAndWhiteRow(raster.pixels.data() + y * width, width,
+                                              image.bytes.data() + y * image.rowBytes))
+        ++y;
+    if (y == height) return image;
+
+    image.form = ColourFormOf(raster);
+    image.rowBytes = image.form == PngForm::kGray ? width : width * 3;
+    image.bytes.resize(image.rowBytes * height);
+    auto pack = image.form == PngForm::kGray ? PackGrayRow : PackRgbRow;
+    for (y = 0; y < height; ++y)
         pack(raster.pixels.data() + y * width, width, image.bytes.data() + y * image.rowBytes);
     return image;
 }
@@ -111,6 +131,14 @@ bool WritePng(FILE* file, int width, int height, PngImage& image) {
     // Row filters do not help images of less than 8 bits a pixel (libpng's
     // own advice), and trying all five for each row is most of the work.
     if (bilevel) png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    // Black and white barcodes compress well at any level: level 3 with a
+    // smaller hash table writes a label about three times faster than the
+    // default level, for a file about a tenth larger (a mostly white 600-dpi
+    // A4 page's about twice as large, 40 KB instead of 20 KB).
+    if (bilevel) {
+        png_set_compression_level(png, kBlackAndWhiteLevel);
+        png_set_compression_mem_level(png, kBlackAndWhiteMemoryLevel);
+    }
     png_write_info(png, info);
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
