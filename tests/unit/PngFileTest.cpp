@@ -32,6 +32,9 @@ TEST(PngFile, EveryPixelComesBackInTheSmallestForm) {
         {"black and white", {RGB(0, 0, 0)}, 1, PNG_COLOR_TYPE_GRAY},
         {"gray", {RGB(0, 0, 0), RGB(128, 128, 128)}, 8, PNG_COLOR_TYPE_GRAY},
         {"colour", {RGB(0, 0, 0), RGB(128, 128, 128), RGB(200, 10, 30)}, 8, PNG_COLOR_TYPE_RGB},
+        // the only gray pixel is the last one of its rows, in their last bits
+        {"gray at the end", {RGB(0, 0, 0), RGB(0, 0, 0), RGB(0, 0, 0), RGB(99, 99, 99)}, 8,
+         PNG_COLOR_TYPE_GRAY},
     };
     testsupport::ScratchDirectory scratch("png-forms");
     // 37 pixels: rows that do not end on a whole byte of bits.
