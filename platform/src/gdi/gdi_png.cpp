@@ -44,32 +44,29 @@ struct PngImage {
 };
 
 // A row of black and white pixels as bits, the leftmost pixel in the highest
-// bit and white as 1; false, and the row unfinished, at the first pixel that
-// is neither.
+// bit and white as 1; false when a pixel of the row is neither.
 bool PackBlackAndWhiteRow(const uint32_t* pixels, size_t width, unsigned char* row) {
-    // Neither black nor white: some bit of the colour set and some clear.
-    auto isWhite = [](uint32_t pixel) { return (pixel & kWhite) == kWhite ? 1u : 0u; };
-    auto isOther = [](uint32_t pixel) {
-        pixel &= kWhite;
-        return pixel != kBlack && pixel != kWhite ? 1u : 0u;
-    };
+    // Branch-free, as this runs for every pixel of every file: a black or
+    // white colour plus one is 1 or 0x1000000, so its colour bits above the
+    // lowest are clear only then (a loop the compiler vectorises); the
+    // lowest colour bit tells white from black.
+    uint32_t others = 0;
+    for (size_t x = 0; x < width; ++x)
+        others |= ((pixels[x] & kWhite) + 1u) & (kWhite - 1u);
+    if (others != 0) return false;
     size_t x = 0;
     for (; x + 8 <= width; x += 8, ++row) {
-        unsigned bits = 0, other = 0;
-        for (size_t bit = 0; bit < 8; ++bit) {
-            bits = (bits << 1) | isWhite(pixels[x + bit]);
-            other |= isOther(pixels[x + bit]);
-        }
-        if (other) return false;
-        *row = static_cast<unsigned char>(bits);
+        const uint32_t* eight = pixels + x;
+        *row = static_cast<unsigned char>(
+            (eight[0] & 1u) << 7 | (eight[1] & 1u) << 6 | (eight[2] & 1u) << 5 |
+            (eight[3] & 1u) << 4 | (eight[4] & 1u) << 3 | (eight[5] & 1u) << 2 |
+            (eight[6] & 1u) << 1 | (eight[7] & 1u));
     }
-    unsigned bits = 0, other = 0;
-    for (size_t bit = 0; x + bit < width; ++bit) {
-        bits |= (isWhite(pixels[x + bit]) << 7) >> bit;
-        other |= isOther(pixels[x + bit]);
-    }
+    unsigned bits = 0;
+    for (size_t bit = 0; x + bit < width; ++bit)
+        bits |= ((pixels[x + bit] & 1u) << 7) >> bit;
     if (x < width) *row = static_cast<unsigned char>(bits);
-    return other == 0;
+    return true;
 }
 
 void PackGrayRow(const uint32_t* pixels, size_t width, unsigned char* row) {
