@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -119,18 +119,6 @@ bool ParseLine(const std::vector<std::string_view>& f, StoredFaces& stored) {
     return false;
 }
 
-bool MakeDirectory(const std::string& path) {
-    return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
-}
-
-// The directories of the cache file, made when missing.
-bool MakeParentDirectories(const std::string& path) {
-    for (size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1))
-        if (!MakeDirectory(path.substr(0, slash))) return false;
-    return true;
-}
-
 } // namespace
 
 std::string FaceCachePath() {
@@ -231,7 +219,9 @@ std::optional<StoredFaces> ReadStoredFaces(const std::string& path) {
 }
 
 bool WriteStoredFaces(const std::string& path, const StoredFaces& stored) {
-    if (path.empty() || !StorableSetup(stored) || !MakeParentDirectories(path)) return false;
+    if (path.empty() || !StorableSetup(stored)) return false;
+    std::error_code ignored; // a directory that cannot be made fails the write below
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     const std::string text = FormatStoredFaces(stored);
     if (static_cast<std::streamoff>(text.size()) > kLargestCacheFile) return false;
     const std::string temporary = path + ".tmp." + std::to_string(getpid());
